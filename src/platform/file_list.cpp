@@ -1,0 +1,117 @@
+#include "platform/file_list.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "platform/paths.h"
+#include "platform/text.h"
+
+namespace jelt::platform {
+
+namespace {
+
+const std::string kNoName;
+
+bool IsRegularFile(const std::string& directory, const dirent& entry) {
+  if (entry.d_type == DT_REG) return true;
+  if (entry.d_type != DT_UNKNOWN && entry.d_type != DT_LNK) return false;
+  struct stat info {};
+  const std::string path = JoinPath(directory, entry.d_name);
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// "*" and "?" over characters; both sides already lower-cased.
+bool GlobMatch(std::string_view name, std::string_view pattern) {
+  std::size_t n = 0;
+  std::size_t p = 0;
+  std::size_t star_p = std::string_view::npos;
+  std::size_t star_n = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() && pattern[p] == '*') {
+      star_p = ++p;
+      star_n = n;
+      continue;
+    }
+    if (p < pattern.size()) {
+      std::size_t next_n = n;
+      const char32_t c = NextChar(name, next_n);
+      std::size_t next_p = p;
+      const char32_t pc = NextChar(pattern, next_p);
+      if (pc == U'?' || pc == c) {
+        n = next_n;
+        p = next_p;
+        continue;
+      }
+    }
+    if (star_p == std::string_view::npos) return false;
+    NextChar(name, star_n);
+    n = star_n;
+    p = star_p;
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size();
+}
+
+}  // namespace
+
+bool FileNameMatches(std::string_view name, std::string_view pattern) {
+  return GlobMatch(LowerCase(name), LowerCase(pattern));
+}
+
+bool FileList::SetPath(std::string_view path) {
+  path_ = TidyDirectory(path);
+  Refresh();
+  struct stat info {};
+  return ::stat(path_.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+         ::access(path_.c_str(), R_OK | X_OK) == 0;
+}
+
+void FileList::Refresh() {
+  names_.clear();
+  list_index_ = -1;
+  if (path_.empty()) return;
+  const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path_.c_str()), ::closedir);
+  if (!dir) return;
+  const std::string pattern = LowerCase(pattern_);
+  struct Entry {
+    std::string key;
+    std::string name;
+  };
+  std::vector<Entry> entries;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    if (entry->d_name[0] == '.') continue;
+    std::string lowered = LowerCase(entry->d_name);
+    if (!GlobMatch(lowered, pattern) || !IsRegularFile(path_, *entry)) continue;
+    entries.push_back({std::move(lowered), entry->d_name});
+  }
+  std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+    return a.key != b.key ? a.key < b.key : a.name < b.name;
+  });
+  names_.reserve(entries.size());
+  for (Entry& e : entries) names_.push_back(std::move(e.name));
+}
+
+const std::string& FileList::List(int index) const {
+  if (index < 0 || index >= ListCount()) return kNoName;
+  return names_[static_cast<std::size_t>(index)];
+}
+
+bool FileList::SetListIndex(int index) {
+  if (index < -1 || index >= ListCount()) return false;
+  list_index_ = index;
+  return true;
+}
+
+bool FileList::SelectName(std::string_view name) {
+  const std::string wanted = LowerCase(name);
+  for (int i = 0; i < ListCount(); ++i) {
+    if (LowerCase(names_[static_cast<std::size_t>(i)]) == wanted) return SetListIndex(i);
+  }
+  return false;
+}
+
+}  // namespace jelt::platform
