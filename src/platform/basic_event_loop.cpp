@@ -4,7 +4,9 @@
 
 namespace jelt::platform {
 
-void BasicEventLoop::Post(Task task) { ScheduleAt(Now(), std::move(task)); }
+void BasicEventLoop::Post(Task task) {
+  ScheduleAt(Now(), std::move(task));
+}
 
 EventLoop::TaskId BasicEventLoop::ScheduleAt(double when, Task task) {
   return Schedule(when, std::move(task), Lane::kProgram);
@@ -30,6 +32,13 @@ void BasicEventLoop::Cancel(TaskId id) {
   const auto [key, lane] = it->second;
   (lane == Lane::kProgram ? program_ : world_).erase(key);
   index_.erase(it);
+}
+
+void BasicEventLoop::DropProgramEvents() {
+  std::lock_guard lock(mutex_);
+  for (const auto& [key, task] : program_)
+    index_.erase(key.id);
+  program_.clear();
 }
 
 std::size_t BasicEventLoop::PendingCount() const {
@@ -72,7 +81,9 @@ double BasicEventLoop::NextMoment(bool program_too) const {
   return next;
 }
 
-void BasicEventLoop::DoEvents() { Pass(true); }
+void BasicEventLoop::DoEvents() {
+  Pass(true);
+}
 
 void BasicEventLoop::WaitLoop(double deadline, bool program_too) {
   while (time_.Now() < deadline) {
@@ -85,9 +96,13 @@ void BasicEventLoop::WaitLoop(double deadline, bool program_too) {
   }
 }
 
-void BasicEventLoop::WaitUntil(double deadline) { WaitLoop(deadline, true); }
+void BasicEventLoop::WaitUntil(double deadline) {
+  WaitLoop(deadline, true);
+}
 
-void BasicEventLoop::SleepUntil(double deadline) { WaitLoop(deadline, false); }
+void BasicEventLoop::SleepUntil(double deadline) {
+  WaitLoop(deadline, false);
+}
 
 void BasicEventLoop::Run(const std::function<bool()>& done) {
   while (!done || !done()) {

@@ -46,6 +46,9 @@ class BasicEventLoop final : public EventLoop {
   // Runs the loop until `done` holds, or for ever with no condition; for hosts.
   void Run(const std::function<bool()>& done);
 
+  // Drops every queued event of the program, as when its process is gone.
+  void DropProgramEvents();
+
   // How many events are queued, for tests.
   std::size_t PendingCount() const;
 

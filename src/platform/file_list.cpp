@@ -52,7 +52,8 @@ bool GlobMatch(std::string_view name, std::string_view pattern) {
     n = star_n;
     p = star_p;
   }
-  while (p < pattern.size() && pattern[p] == '*') ++p;
+  while (p < pattern.size() && pattern[p] == '*')
+    ++p;
   return p == pattern.size();
 }
 
@@ -92,7 +93,8 @@ void FileList::Refresh() {
     return a.key != b.key ? a.key < b.key : a.name < b.name;
   });
   names_.reserve(entries.size());
-  for (Entry& e : entries) names_.push_back(std::move(e.name));
+  for (Entry& e : entries)
+    names_.push_back(std::move(e.name));
 }
 
 const std::string& FileList::List(int index) const {

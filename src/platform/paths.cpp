@@ -11,7 +11,8 @@ std::string JoinPath(std::string_view directory, std::string_view name) {
 
 std::string TidyDirectory(std::string_view directory) {
   std::string tidy(directory);
-  while (tidy.size() > 1 && tidy.back() == kPathSeparator) tidy.pop_back();
+  while (tidy.size() > 1 && tidy.back() == kPathSeparator)
+    tidy.pop_back();
   return tidy;
 }
 

@@ -15,11 +15,18 @@ class Process {
 
   // The directory that holds the program file, without a trailing separator.
   virtual std::string ProgramDirectory() const = 0;
-  // Ends the program at once; does not return.
-  [[noreturn]] virtual void End() = 0;
+  // Ends the program at once: tells the host, then unwinds by throwing ProgramEnded.
+  [[noreturn]] void End() {
+    OnEnd();
+    throw ProgramEnded{};
+  }
   // Starts a new copy of the program's executable, minimised with the focus. Returns
   // false when it could not be started.
   virtual bool StartCopy() = 0;
+
+ protected:
+  // The host learns that the program ends, before it unwinds.
+  virtual void OnEnd() = 0;
 };
 
 }  // namespace jelt::platform

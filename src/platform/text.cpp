@@ -27,11 +27,16 @@ char32_t LowerChar(char32_t c) {
   if (c >= U'A' && c <= U'Z') return c + 32;
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
   switch (c) {
-    case 0x160: return 0x161;  // Š
-    case 0x152: return 0x153;  // Œ
-    case 0x17D: return 0x17E;  // Ž
-    case 0x178: return 0xFF;   // Ÿ
-    default: return c;
+    case 0x160:
+      return 0x161;  // Š
+    case 0x152:
+      return 0x153;  // Œ
+    case 0x17D:
+      return 0x17E;  // Ž
+    case 0x178:
+      return 0xFF;  // Ÿ
+    default:
+      return c;
   }
 }
 
@@ -39,11 +44,16 @@ char32_t UpperChar(char32_t c) {
   if (c >= U'a' && c <= U'z') return c - 32;
   if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
   switch (c) {
-    case 0x161: return 0x160;
-    case 0x153: return 0x152;
-    case 0x17E: return 0x17D;
-    case 0xFF: return 0x178;
-    default: return c;
+    case 0x161:
+      return 0x160;
+    case 0x153:
+      return 0x152;
+    case 0x17E:
+      return 0x17D;
+    case 0xFF:
+      return 0x178;
+    default:
+      return c;
   }
 }
 
@@ -157,18 +167,24 @@ std::string Cp1252ToUtf8(std::string_view cp1252) {
   return out;
 }
 
-std::string LowerCase(std::string_view utf8) { return MapChars(utf8, LowerChar); }
-std::string UpperCase(std::string_view utf8) { return MapChars(utf8, UpperChar); }
+std::string LowerCase(std::string_view utf8) {
+  return MapChars(utf8, LowerChar);
+}
+std::string UpperCase(std::string_view utf8) {
+  return MapChars(utf8, UpperChar);
+}
 
 std::size_t CharCount(std::string_view utf8) {
   std::size_t count = 0;
-  for (std::size_t at = 0; at < utf8.size(); ++count) NextChar(utf8, at);
+  for (std::size_t at = 0; at < utf8.size(); ++count)
+    NextChar(utf8, at);
   return count;
 }
 
 std::size_t ByteOffsetOfChar(std::string_view utf8, std::size_t char_index) {
   std::size_t at = 0;
-  for (std::size_t i = 0; i < char_index && at < utf8.size(); ++i) NextChar(utf8, at);
+  for (std::size_t i = 0; i < char_index && at < utf8.size(); ++i)
+    NextChar(utf8, at);
   return at;
 }
 

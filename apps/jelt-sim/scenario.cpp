@@ -1,0 +1,161 @@
+#include "scenario.h"
+
+#include <charconv>
+#include <sstream>
+
+#include "app/settings.h"
+#include "platform/ini_file.h"
+
+namespace jelt::scenario {
+
+namespace {
+
+std::string Trim(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t\r");
+  if (first == std::string_view::npos) return "";
+  const std::size_t last = text.find_last_not_of(" \t\r");
+  return std::string(text.substr(first, last - first + 1));
+}
+
+bool ParseNumber(const std::string& text, double& value) {
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  return !text.empty() && error == std::errc() && stop == end;
+}
+
+std::vector<std::string> SplitList(const std::string& text) {
+  std::vector<std::string> items;
+  std::stringstream stream(text);
+  for (std::string item; std::getline(stream, item, ',');) {
+    item = Trim(item);
+    if (!item.empty()) items.push_back(item);
+  }
+  return items;
+}
+
+}  // namespace
+
+Scenario::Scenario(const sim::WorldOptions& options, std::ostream& out)
+    : out_(out), world_(options), session_(world_, ui_) {
+  world_.client.on_transcript_line = [this](const std::string& line) { Print(line); };
+  ui_.on_event = [this](const std::string& event) { Print(event); };
+  session_.on_event = [this](const std::string& event) { Print(event); };
+  world_.sound.on_play = [this](const std::string& path) { Print("[sound] " + ShownPath(path)); };
+}
+
+void Scenario::Print(const std::string& line) {
+  out_ << line << '\n' << std::flush;
+}
+
+std::string Scenario::ShownPath(const std::string& path) const {
+  const std::string home = world_.Options().home + "/";
+  return path.rfind(home, 0) == 0 ? path.substr(home.size()) : path;
+}
+
+bool Scenario::Run(std::istream& script, std::ostream& errors) {
+  int number = 0;
+  for (std::string line; std::getline(script, line);) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const std::string trimmed = Trim(line);
+    if (trimmed.empty() || trimmed[0] == '#') continue;
+    const std::size_t space = trimmed.find(' ');
+    const std::string verb = trimmed.substr(0, space);
+    // The rest keeps its spaces: "say" takes everything after "NAME: " as it stands.
+    const std::string rest =
+        space == std::string::npos ? "" : line.substr(line.find(verb) + verb.size() + 1);
+    std::string error;
+    if (!Step(verb, rest, error)) {
+      errors << "line " << number << ": " << error << '\n';
+      return false;
+    }
+  }
+  return true;
+}
+
+bool Scenario::Step(const std::string& verb, const std::string& rest, std::string& error) {
+  sim::AolClient& client = world_.client;
+  const std::string words = Trim(rest);
+  if (verb == "start") {
+    session_.StartProgram();
+  } else if (verb == "wait") {
+    double seconds = 0;
+    if (!ParseNumber(words, seconds) || seconds < 0) {
+      error = "wait takes a number of seconds";
+      return false;
+    }
+    session_.Wait(seconds);
+  } else if (verb == "say") {
+    const std::size_t colon = rest.find(": ");
+    if (colon == std::string::npos) {
+      error = "say takes NAME: TEXT";
+      return false;
+    }
+    const std::string name = Trim(rest.substr(0, colon));
+    const std::string text = rest.substr(colon + 2);
+    if (name == client.Member()) {
+      client.MemberSends(text);
+    } else {
+      client.Say(name, text);
+    }
+  } else if (verb == "type") {
+    client.MemberTypes(rest);
+  } else if (verb == "people") {
+    client.SetPeople(SplitList(words));
+  } else if (verb == "answer") {
+    ui_.QueueAnswer(rest);
+  } else if (verb == "cancel") {
+    ui_.QueueAnswer(std::nullopt);
+  } else if (verb == "welcome" && (words == "open" || words == "close")) {
+    if (words == "open") {
+      client.OpenWelcome();
+    } else {
+      client.CloseWelcome();
+    }
+  } else if (verb == "ini") {
+    std::istringstream parts(words);
+    std::string section, key;
+    parts >> section >> key;
+    if (key.empty()) {
+      error = "ini takes SECTION KEY VALUE";
+      return false;
+    }
+    std::string value;
+    std::getline(parts, value);
+    platform::WriteIniValue(section, key, Trim(value), app::SettingsFilePath(world_.process));
+  } else if (verb == "limit") {
+    double lines = 0;
+    if (!ParseNumber(words, lines) || lines < 1) {
+      error = "limit takes a number of lines";
+      return false;
+    }
+    client.SetTranscriptLimit(static_cast<std::size_t>(lines));
+  } else if (verb == "fault") {
+    std::istringstream parts(words);
+    std::string kind;
+    double value = 0;
+    parts >> kind;
+    if (kind == "slow" && (parts >> value)) {
+      client.IgnoreEnterPresses(static_cast<int>(value));
+    } else if (kind == "refuse") {
+      client.RefuseLines(true);
+    } else if (kind == "accept") {
+      client.RefuseLines(false);
+    } else if (kind == "close") {
+      if (parts >> value) {
+        client.CloseAt(world_.loop.Now() + value);
+      } else {
+        client.Close();
+      }
+    } else {
+      error = "fault takes slow K, refuse, accept or close [SECONDS]";
+      return false;
+    }
+  } else {
+    error = "unknown verb '" + verb + "'";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace jelt::scenario

@@ -1,0 +1,35 @@
+// A world script, run in virtual time. Each line of the script is a verb and its words;
+// what the room and the desktop see is printed as it happens (see README.md).
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "sim/world.h"
+#include "ui/headless_ui.h"
+#include "ui/session.h"
+
+namespace jelt::scenario {
+
+class Scenario {
+ public:
+  Scenario(const sim::WorldOptions& options, std::ostream& out);
+
+  // Runs every line; returns false (with a message on `errors`) at the first line that is
+  // not understood.
+  bool Run(std::istream& script, std::ostream& errors);
+
+ private:
+  bool Step(const std::string& verb, const std::string& rest, std::string& error);
+  void Print(const std::string& line);
+  // A path as the output shows it: relative to the program directory when inside it.
+  std::string ShownPath(const std::string& path) const;
+
+  std::ostream& out_;
+  sim::World world_;
+  ui::HeadlessUi ui_;
+  ui::Session session_;
+};
+
+}  // namespace jelt::scenario

@@ -1,0 +1,44 @@
+#include "ui/session.h"
+
+namespace jelt::ui {
+
+Session::Session(sim::World& world, platform::UiHost& ui)
+    : world_(world), ports_{world.desktop, world.loop,  world.clock, world.profile,
+                            world.system,  world.sound, ui,          world.process} {}
+
+Session::~Session() {
+  TearDown();
+}
+
+void Session::Run(const std::function<void()>& step) {
+  try {
+    step();
+  } catch (const platform::ProgramEnded&) {
+    const bool restart = world_.process.TakeCopyRequest();
+    TearDown();
+    if (on_event) on_event(restart ? "[restart]" : "[exit]");
+    if (restart) StartProgram();
+  }
+}
+
+void Session::StartProgram() {
+  Run([this] {
+    TearDown();
+    program_ = std::make_unique<app::Program>(ports_);
+    program_->Start();
+  });
+}
+
+void Session::Wait(double seconds) {
+  const double deadline = world_.loop.Now() + seconds;
+  while (world_.loop.Now() < deadline) {
+    Run([&] { world_.loop.WaitUntil(deadline); });
+  }
+}
+
+void Session::TearDown() {
+  program_.reset();
+  world_.loop.DropProgramEvents();
+}
+
+}  // namespace jelt::ui

@@ -1,0 +1,40 @@
+// Runs copies of the program on a simulated desktop: starts one, lets time pass, and when a
+// copy ends (it throws platform::ProgramEnded out of whatever it was doing) tears it down
+// and, when it asked for a new copy of itself, starts that one.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/program.h"
+#include "sim/world.h"
+
+namespace jelt::ui {
+
+class Session {
+ public:
+  Session(sim::World& world, platform::UiHost& ui);
+  ~Session();
+
+  // "[exit]" when a copy ends, "[restart]" when it starts a new copy of itself.
+  std::function<void(const std::string& event)> on_event;
+
+  void StartProgram();
+  // Lets the world's time pass, handling everything due, for this many seconds.
+  void Wait(double seconds);
+  // Runs a piece of the program (a click, say) with its end handled.
+  void Run(const std::function<void()>& step);
+
+  bool ProgramRunning() const { return program_ != nullptr; }
+  app::Program* CurrentProgram() { return program_.get(); }
+
+ private:
+  void TearDown();
+
+  sim::World& world_;
+  app::Ports ports_;
+  std::unique_ptr<app::Program> program_;
+};
+
+}  // namespace jelt::ui
