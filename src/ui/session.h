@@ -14,6 +14,9 @@ namespace jelt::ui {
 
 class Session {
  public:
+  // The ports the copies run on; the world's own unless the host gives others (the
+  // terminal front-end gives the real clock, system facts and sound).
+  Session(sim::World& world, const app::Ports& ports);
   Session(sim::World& world, platform::UiHost& ui);
   ~Session();
 
