@@ -1,0 +1,39 @@
+// MP3 files made in the test, so that no test depends on files from outside: silent
+// MPEG-1 Layer III frames at 44.1 kHz stereo (1152 samples each), CBR at 128 kbit/s or VBR
+// mixing bitrates, optionally with a Xing (VBR) or Info (CBR) header frame, an ID3v2 tag
+// in front, an ID3v1 tag at the end and a last frame cut short.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace jelt::test {
+
+struct Mp3Spec {
+  // Audible length; rounded to whole frames (26.1 ms each), at least one frame.
+  double seconds = 1.0;
+  // Bitrates vary from frame to frame instead of a constant 128 kbit/s.
+  bool vbr = false;
+  // A header frame in front of the audio telling the frame count, the byte count and a
+  // seek table: "Xing" for VBR, "Info" for CBR. It plays no samples.
+  bool xing = false;
+  // Total size of an ID3v2.4 tag (header and padding) in front; 0 for none, else >= 10.
+  std::size_t id3v2_bytes = 0;
+  // A 128-byte ID3v1 tag at the end.
+  bool id3v1 = false;
+  // One more frame after the audible ones, cut off half-way, as a broken download ends.
+  // Decoders drop it, so it adds nothing to the length.
+  bool truncate_last_frame = false;
+};
+
+// How many complete audio frames the file holds.
+std::size_t Mp3FrameCount(const Mp3Spec& spec);
+// The exact length that the file plays for: whole frames of 1152 samples at 44.1 kHz.
+double Mp3Seconds(const Mp3Spec& spec);
+
+std::string Mp3Bytes(const Mp3Spec& spec);
+// Writes the file, making its directories as needed. Throws std::runtime_error when the
+// file cannot be written.
+void WriteMp3(const std::string& path, const Mp3Spec& spec);
+
+}  // namespace jelt::test
