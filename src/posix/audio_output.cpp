@@ -28,7 +28,7 @@ bool HasAlsaPlaybackDevice() {
 
 }  // namespace
 
-AudioOutput::AudioOutput(OutputDriver driver) {
+AudioOutput::AudioOutput(OutputDriver driver, bool say_fallback) : fallback_said_(!say_fallback) {
   if (driver == OutputDriver::kDummy) {
     OpenDriver("dummy");
   } else if (!OpenDefault()) {
@@ -71,9 +71,9 @@ bool AudioOutput::OpenDefault() {
 }
 
 void AudioOutput::FallBackToDummy(const std::string& why) {
-  if (!fallback_reported_) {
+  if (!fallback_said_) {
     std::cerr << "jelt: " << why << "; playing without sound (libout123 dummy output)\n";
-    fallback_reported_ = true;
+    fallback_said_ = true;
   }
   OpenDriver("dummy");
 }

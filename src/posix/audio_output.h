@@ -18,7 +18,9 @@ enum class OutputDriver {
 
 class AudioOutput {
  public:
-  explicit AudioOutput(OutputDriver driver);
+  // `say_fallback` off keeps a fallback to the dummy quiet, for sounds that are not worth
+  // a word.
+  explicit AudioOutput(OutputDriver driver, bool say_fallback = true);
   AudioOutput(const AudioOutput&) = delete;
   AudioOutput& operator=(const AudioOutput&) = delete;
   ~AudioOutput();
@@ -53,7 +55,7 @@ class AudioOutput {
   std::string driver_name_;
   long rate_ = 0;
   int channels_ = 0;
-  bool fallback_reported_ = false;
+  bool fallback_said_;
 };
 
 }  // namespace jelt::posix
