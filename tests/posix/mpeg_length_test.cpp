@@ -24,6 +24,7 @@ TEST(MpegDurationSeconds, MeasuresWhatTheDecoderPlays) {
   };
   const std::vector<Case> cases = {
       {"cbr", {.seconds = 4}},
+      {"cbr at 32 kbit/s", {.seconds = 4, .kbps = 32}},
       {"cbr with Info header", {.seconds = 4, .xing = true}, kDecoderDelay_s},
       {"vbr with Xing header", {.seconds = 4, .vbr = true, .xing = true}, kDecoderDelay_s},
       {"vbr without header", {.seconds = 4, .vbr = true}},

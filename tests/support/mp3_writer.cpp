@@ -16,7 +16,8 @@ namespace {
 
 constexpr int kSampleRate = 44100;
 constexpr int kSamplesPerFrame = 1152;
-constexpr int kCbrKbps = 128;
+// The header frame's bitrate: large enough to hold the header at any file's bitrate.
+constexpr int kHeaderKbps = 128;
 // The VBR variant walks through these; each is a valid MPEG-1 Layer III bitrate.
 constexpr std::array kVbrKbps{128, 192, 96, 256, 160, 320, 112, 224};
 // Stereo MPEG-1 side information; all zero, it decodes to silence.
@@ -25,7 +26,9 @@ constexpr std::size_t kTocEntries = 100;
 
 int BitrateIndex(int kbps) {
   constexpr std::array kTable{0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
-  return static_cast<int>(std::find(kTable.begin(), kTable.end(), kbps) - kTable.begin());
+  const auto found = std::find(kTable.begin() + 1, kTable.end(), kbps);
+  if (found == kTable.end()) throw std::invalid_argument("not an MPEG-1 Layer III bitrate");
+  return static_cast<int>(found - kTable.begin());
 }
 
 struct Frame {
@@ -43,7 +46,7 @@ std::vector<Frame> AudioFrames(const Mp3Spec& spec) {
   int remainder = 0;
   const std::size_t count = Mp3FrameCount(spec) + (spec.truncate_last_frame ? 1 : 0);
   for (std::size_t i = 0; i < count; ++i) {
-    const int kbps = spec.vbr ? kVbrKbps[i % kVbrKbps.size()] : kCbrKbps;
+    const int kbps = spec.vbr ? kVbrKbps[i % kVbrKbps.size()] : spec.kbps;
     remainder += 144'000 * kbps % kSampleRate;
     const bool padded = remainder >= kSampleRate;
     if (padded) remainder -= kSampleRate;
@@ -80,7 +83,7 @@ void AppendId3v2(std::string& out, std::size_t total_bytes) {
 // The header frame: frame count, byte count and a table of contents that maps each
 // percent of the playing time to a fraction of the bytes.
 void AppendXingFrame(std::string& out, const Mp3Spec& spec, const std::vector<Frame>& audio) {
-  const Frame frame{kCbrKbps, false};
+  const Frame frame{kHeaderKbps, false};
   std::vector<std::size_t> offsets;  // of each audio frame from the start of the header frame
   offsets.reserve(audio.size() + 1);
   std::size_t offset = frame.Bytes();

@@ -1,7 +1,7 @@
 // MP3 files made in the test, so that no test depends on files from outside: silent
-// MPEG-1 Layer III frames at 44.1 kHz stereo (1152 samples each), CBR at 128 kbit/s or VBR
-// mixing bitrates, optionally with a Xing (VBR) or Info (CBR) header frame, an ID3v2 tag
-// in front, an ID3v1 tag at the end and a last frame cut short.
+// MPEG-1 Layer III frames at 44.1 kHz stereo (1152 samples each), CBR (128 kbit/s unless told) or
+// VBR mixing bitrates, optionally with a Xing (VBR) or Info (CBR) header frame, an ID3v2 tag in
+// front, an ID3v1 tag at the end and a last frame cut short.
 #pragma once
 
 #include <cstddef>
@@ -12,8 +12,11 @@ namespace jelt::test {
 struct Mp3Spec {
   // Audible length; rounded to whole frames (26.1 ms each), at least one frame.
   double seconds = 1.0;
-  // Bitrates vary from frame to frame instead of a constant 128 kbit/s.
+  // Bitrates vary from frame to frame instead of being constant.
   bool vbr = false;
+  // The constant bitrate: an MPEG-1 Layer III one (32, 40, 48, 56, 64, 80, 96, 112, 128,
+  // 160, 192, 224, 256 or 320). A low one keeps large directories of files small.
+  int kbps = 128;
   // A header frame in front of the audio telling the frame count, the byte count and a
   // seek table: "Xing" for VBR, "Info" for CBR. It plays no samples.
   bool xing = false;
