@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <future>
 #include <limits>
 
 #include "posix/mpeg_file.h"
@@ -48,13 +47,7 @@ RealMediaEngine::RealMediaEngine(platform::EventLoop& loop, Options options)
   std::promise<std::string> opened;
   std::future<std::string> name = opened.get_future();
   worker_ = std::thread([this, driver = options.output, opened = std::move(opened)]() mutable {
-    AudioOutput output(driver);
-    opened.set_value(output.DriverName());
-    Playback playback{output, nullptr};
-    std::unique_lock lock(mutex_);
-    while (!quit_) {
-      if (!Step(playback, lock)) wake_.wait(lock);
-    }
+    Work(driver, opened);
   });
   output_name_ = name.get();
 }
@@ -72,7 +65,6 @@ RealMediaEngine::~RealMediaEngine() {
 
 void RealMediaEngine::Open(const std::string& path) {
   std::unique_ptr<MpegFile> file = MpegFile::Open(path);
-  path_ = path;
   duration_s_ = file ? file->DurationSeconds() : 0.0;
   state_ = file ? kPlaying : kStopped;
   {
@@ -168,6 +160,17 @@ void RealMediaEngine::OnEnd(std::uint64_t course) {
 }
 
 // ----- The worker -----
+
+// The output is made and used on the worker alone, as some of libout123's drivers want.
+void RealMediaEngine::Work(OutputDriver driver, std::promise<std::string>& opened) {
+  AudioOutput output(driver);
+  opened.set_value(output.DriverName());
+  Playback playback{output, nullptr};
+  std::unique_lock lock(mutex_);
+  while (!quit_) {
+    if (!Step(playback, lock)) wake_.wait(lock);
+  }
+}
 
 bool RealMediaEngine::Step(Playback& playback, std::unique_lock<std::mutex>& lock) {
   if (playback.course != course_) {

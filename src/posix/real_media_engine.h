@@ -20,6 +20,7 @@
 
 #include <condition_variable>
 #include <cstdint>
+#include <future>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -80,7 +81,7 @@ class RealMediaEngine final : public platform::MediaEngine {
   void UpdateGain();
   void OnEnd(std::uint64_t course);
 
-  void Work(OutputDriver driver);
+  void Work(OutputDriver driver, std::promise<std::string>& opened);
   // One step of the worker; false when it should wait for news.
   bool Step(Playback& playback, std::unique_lock<std::mutex>& lock);
   void TakeNewCourse(Playback& playback, std::unique_lock<std::mutex>& lock);
@@ -95,7 +96,6 @@ class RealMediaEngine final : public platform::MediaEngine {
   const std::shared_ptr<char> alive_ = std::make_shared<char>();
 
   // The user-interface thread's view.
-  std::string path_;
   double duration_s_ = 0;
   int state_ = kStopped;
   int volume_ = 0;
