@@ -1,6 +1,8 @@
 #include "scenario.h"
 
 #include <charconv>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "app/settings.h"
@@ -76,7 +78,27 @@ bool Scenario::Run(std::istream& script, std::ostream& errors) {
 bool Scenario::Step(const std::string& verb, const std::string& rest, std::string& error) {
   sim::AolClient& client = world_.client;
   const std::string words = Trim(rest);
-  if (verb == "start") {
+  if (verb == "at") {
+    // "at SECONDS LINE": the line happens that many seconds from now, as an event of the
+    // world, so it can come while the program is inside a wait.
+    std::istringstream parts(rest);
+    double seconds = -1;
+    parts >> seconds;
+    std::string line;
+    std::getline(parts >> std::ws, line);
+    const std::size_t space = line.find(' ');
+    const std::string inner_verb = line.substr(0, space);
+    const std::string inner_rest = space == std::string::npos ? "" : line.substr(space + 1);
+    if (seconds < 0 || inner_verb.empty() || inner_verb == "at" || inner_verb == "wait" ||
+        inner_verb == "start") {
+      error = "at takes SECONDS and a line (not at, wait or start)";
+      return false;
+    }
+    world_.loop.ScheduleWorld(world_.loop.Now() + seconds, [this, inner_verb, inner_rest] {
+      std::string ignored;
+      Step(inner_verb, inner_rest, ignored);
+    });
+  } else if (verb == "start") {
     session_.StartProgram();
   } else if (verb == "wait") {
     double seconds = 0;
@@ -123,6 +145,21 @@ bool Scenario::Step(const std::string& verb, const std::string& rest, std::strin
     std::string value;
     std::getline(parts, value);
     platform::WriteIniValue(section, key, Trim(value), app::SettingsFilePath(world_.process));
+  } else if (verb == "file" || verb == "mkdir" || verb == "rm") {
+    if (words.empty()) {
+      error = verb + " takes a path";
+      return false;
+    }
+    std::error_code ignored;
+    const std::filesystem::path path(words);
+    if (verb == "mkdir") {
+      std::filesystem::create_directories(path, ignored);
+    } else if (verb == "rm") {
+      std::filesystem::remove_all(path, ignored);
+    } else {
+      if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ignored);
+      std::ofstream(path, std::ios::binary) << "jelt";
+    }
   } else if (verb == "limit") {
     double lines = 0;
     if (!ParseNumber(words, lines) || lines < 1) {
