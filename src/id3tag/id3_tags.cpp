@@ -49,15 +49,20 @@ bool Id3Tags::ReadTag(const std::string& path) {
 }
 
 Id3Tags::Tail Id3Tags::Refill(const std::string& path) {
-  current_tag_ = TagRecord();
+  current_tag_.Clear();
   const RawFile file = files_->OpenForReading(path);
   if (!file.IsOpen()) return RawFile::IsOrdinaryFile(path) ? Tail::kUnusable : Tail::kNoFile;
-  const std::optional<std::uint64_t> length = file.OrdinaryFileLength();
-  if (!length) return Tail::kNoFile;
+  const std::optional<std::uint64_t> expected_length =
+      path == last_path_ ? std::optional(last_length_) : std::nullopt;
   TagBytes bytes;
-  if (*length < kTagSize || !file.ReadAt(*length - kTagSize, bytes)) return Tail::kUnusable;
+  const RawFile::End end = file.ReadEnd(bytes, expected_length);
+  if (end.result != RawFile::EndResult::kRead) last_path_.clear();
+  if (end.result == RawFile::EndResult::kNotOrdinaryFile) return Tail::kNoFile;
+  if (end.result == RawFile::EndResult::kFailed) return Tail::kUnusable;
+  last_path_ = path;
+  last_length_ = end.length;
   if (!HasTagMarker(bytes)) return Tail::kUntagged;
-  current_tag_ = DecodeTag(bytes);
+  DecodeTag(bytes, current_tag_);
   return Tail::kTagged;
 }
 

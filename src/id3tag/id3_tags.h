@@ -8,6 +8,7 @@
 // neither read nor written.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -76,6 +77,12 @@ class Id3Tags {
 
   const FileOpener* files_;
   TagRecord current_tag_;
+  // Where the file read last ended. The callers read or set the fields of one file one
+  // after the other, and a read that checks this length costs less than asking the file
+  // for its own; a file that has changed fails the check and is measured afresh, so no
+  // result depends on it.
+  std::string last_path_;
+  std::uint64_t last_length_ = 0;
 };
 
 }  // namespace jelt::id3tag

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -56,6 +57,23 @@ std::optional<std::uint64_t> RawFile::OrdinaryFileLength() const {
     return std::nullopt;
   }
   return static_cast<std::uint64_t>(status.st_size);
+}
+
+RawFile::End RawFile::ReadEnd(std::span<char> buffer,
+                              std::optional<std::uint64_t> expected_length) const {
+  if (expected_length && *expected_length >= buffer.size()) {
+    char beyond = 0;
+    iovec parts[] = {{buffer.data(), buffer.size()}, {&beyond, 1}};
+    const ssize_t got =
+        ::preadv(descriptor_, parts, 2, static_cast<off_t>(*expected_length - buffer.size()));
+    if (got == static_cast<ssize_t>(buffer.size())) return {EndResult::kRead, *expected_length};
+  }
+  const std::optional<std::uint64_t> length = OrdinaryFileLength();
+  if (!length) return {EndResult::kNotOrdinaryFile, 0};
+  if (*length < buffer.size() || !ReadAt(*length - buffer.size(), buffer)) {
+    return {EndResult::kFailed, *length};
+  }
+  return {EndResult::kRead, *length};
 }
 
 bool RawFile::ReadAt(std::uint64_t offset, std::span<char> buffer) const {

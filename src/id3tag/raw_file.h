@@ -30,12 +30,24 @@ class RawFile {
   bool IsOpen() const { return descriptor_ >= 0; }
   // The length of the open file when it is an ordinary file.
   std::optional<std::uint64_t> OrdinaryFileLength() const;
+
+  enum class EndResult { kRead, kNotOrdinaryFile, kFailed };
+  struct End {
+    EndResult result;
+    std::uint64_t length;  // of the file, when read
+  };
+  // Fills the buffer with the last bytes of an ordinary file; kFailed when the file is
+  // shorter than the buffer or cannot be read. A length the caller expects is tried first,
+  // in one read that asks for a byte more than the buffer holds: getting exactly the
+  // buffer's worth proves that the file ends there, which saves asking for its length.
+  End ReadEnd(std::span<char> buffer, std::optional<std::uint64_t> expected_length) const;
   // Fills the whole buffer from the offset, or fails.
   bool ReadAt(std::uint64_t offset, std::span<char> buffer) const;
   // Writes all the bytes at the offset, or fails.
   bool WriteAt(std::uint64_t offset, std::span<const char> bytes) const;
   bool Truncate(std::uint64_t length) const;
-  // Closes the file and tells whether everything written reached it.
+  // Closes the file and tells whether that succeeded: some file systems report a failed
+  // write only here.
   bool Close();
 
  private:

@@ -35,13 +35,19 @@ bool HasTagMarker(const TagBytes& bytes) {
   return std::string_view(bytes.data(), kMarker.size()) == kMarker;
 }
 
-TagRecord DecodeTag(const TagBytes& bytes) {
-  TagRecord record;
+void DecodeTag(const TagBytes& bytes, TagRecord& record) {
   for (const TagField field : kAllTagFields) {
-    const std::string_view raw(bytes.data() + OffsetOf(field), FieldWidth(field));
-    record.SetField(field, platform::Cp1252ToUtf8(WithoutTrailingSpaces(raw)));
+    const std::string_view raw =
+        WithoutTrailingSpaces({bytes.data() + OffsetOf(field), FieldWidth(field)});
+    // Windows-1252 and UTF-8 agree on ASCII, so only other text needs converting.
+    const bool ascii = std::all_of(raw.begin(), raw.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) {
+      record.SetField(field, raw);
+    } else {
+      record.SetField(field, platform::Cp1252ToUtf8(raw));
+    }
   }
-  return record;
 }
 
 TagImage EncodeTag(const TagRecord& record) {

@@ -22,8 +22,9 @@ using TagImage = std::array<char, kTagImageSize>;
 // Whether the bytes begin with the marker, "TAG" in upper case exactly.
 bool HasTagMarker(const TagBytes& bytes);
 
-// The fields of a record that carries the marker, each without its trailing spaces.
-TagRecord DecodeTag(const TagBytes& bytes);
+// Puts the fields of a record that carries the marker, each without its trailing spaces,
+// into `record`, whose storage is reused: this runs on every read of a tag.
+void DecodeTag(const TagBytes& bytes, TagRecord& record);
 
 // The marker and the five fields, each cut or padded with spaces to its width. Characters
 // that Windows-1252 cannot hold become "?".

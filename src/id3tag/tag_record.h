@@ -24,7 +24,9 @@ constexpr std::size_t FieldWidth(TagField field) {
 class TagRecord {
  public:
   // Every field blank, that is, all spaces.
-  TagRecord();
+  TagRecord() { Clear(); }
+
+  void Clear();
 
   // The field as held: always exactly its width in characters, padded with spaces.
   const std::string& Field(TagField field) const { return fields_[Index(field)]; }

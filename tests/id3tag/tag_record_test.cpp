@@ -178,6 +178,33 @@ TEST(ReadTag, CurrentTagHoldsEachFieldAtItsWidth) {
   EXPECT_EQ(tags.CurrentTag().Year(), "1999");
 }
 
+// One object reads one path again and again while the file changes under it, as when
+// another program rewrites a song between two reads.
+TEST(ReadTag, FollowsAFileThatChangesBetweenReads) {
+  struct Step {
+    Kind kind;
+    std::string bytes;
+    std::string title;
+  };
+  const Step steps[] = {
+      {Kind::kFile, kTagged, "Song"},
+      {Kind::kFile, Audio(200) + Tag("Same length", "", "", "", ""), "Same length"},
+      {Kind::kFile, Audio(201) + Tag("One byte longer", "", "", "", ""), "One byte longer"},
+      {Kind::kFile, Audio(72) + Tag("Shorter", "", "", "", ""), "Shorter"},
+      {Kind::kFile, kTagged + Audio(128), ""},
+      {Kind::kFile, kShortWithMarker, ""},
+      {Kind::kMissing, "", ""},
+      {Kind::kDirectory, "", ""},
+      {Kind::kFile, kTagged, "Song"},
+  };
+  const test::TempDir dir;
+  Id3Tags tags;
+  for (const Step& step : steps) {
+    std::filesystem::remove(dir / "song.mp3");
+    EXPECT_EQ(tags.TagTitle(MakePath(dir, step.kind, step.bytes)), step.title) << step.bytes.size();
+  }
+}
+
 // ----- Writing ---------------------------------------------------------------------------
 
 using Setter = bool (Id3Tags::*)(const std::string&, std::string_view);
