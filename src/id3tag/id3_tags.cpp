@@ -49,21 +49,29 @@ bool Id3Tags::ReadTag(const std::string& path) {
 }
 
 Id3Tags::Tail Id3Tags::Refill(const std::string& path) {
-  current_tag_.Clear();
+  TagBytes bytes;
+  const Tail tail = ReadEnd(path, bytes);
+  if (tail == Tail::kTagged) {
+    DecodeTag(bytes, current_tag_);
+  } else {
+    current_tag_.Clear();
+  }
+  return tail;
+}
+
+Id3Tags::Tail Id3Tags::ReadEnd(const std::string& path, TagBytes& bytes) {
   const RawFile file = files_->OpenForReading(path);
   if (!file.IsOpen()) return RawFile::IsOrdinaryFile(path) ? Tail::kUnusable : Tail::kNoFile;
   const std::optional<std::uint64_t> expected_length =
       path == last_path_ ? std::optional(last_length_) : std::nullopt;
-  TagBytes bytes;
   const RawFile::End end = file.ReadEnd(bytes, expected_length);
-  if (end.result != RawFile::EndResult::kRead) last_path_.clear();
-  if (end.result == RawFile::EndResult::kNotOrdinaryFile) return Tail::kNoFile;
-  if (end.result == RawFile::EndResult::kFailed) return Tail::kUnusable;
+  if (end.result != RawFile::EndResult::kRead) {
+    last_path_.clear();
+    return end.result == RawFile::EndResult::kNotOrdinaryFile ? Tail::kNoFile : Tail::kUnusable;
+  }
   last_path_ = path;
   last_length_ = end.length;
-  if (!HasTagMarker(bytes)) return Tail::kUntagged;
-  DecodeTag(bytes, current_tag_);
-  return Tail::kTagged;
+  return HasTagMarker(bytes) ? Tail::kTagged : Tail::kUntagged;
 }
 
 std::string Id3Tags::Field(const std::string& path, TagField field) {

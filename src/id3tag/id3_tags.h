@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "id3tag/file_opener.h"
+#include "id3tag/tag_image.h"
 #include "id3tag/tag_record.h"
 
 namespace jelt::id3tag {
@@ -71,7 +72,10 @@ class Id3Tags {
     kTagged,
   };
 
+  // Reads the file's tag into CurrentTag.
   Tail Refill(const std::string& path);
+  // Reads the last kTagSize bytes of the file, when it has them.
+  Tail ReadEnd(const std::string& path, TagBytes& bytes);
   std::string Field(const std::string& path, TagField field);
   bool SetField(const std::string& path, TagField field, std::string_view value);
 
