@@ -12,8 +12,10 @@ namespace {
 
 constexpr int kQuietest = -10000;
 // How far ahead of what is heard the worker fills an output that does not keep time, and
-// how far the lead may shrink before it fills again: a few wake-ups a second.
-constexpr double kLeadSeconds = 0.25;
+// how far the lead may shrink before it fills again. Nothing is heard from such an output,
+// so the lead costs only the decoding thrown away at a seek; each wake-up costs far more
+// than decoding, so the worker wakes once every few seconds.
+constexpr double kLeadSeconds = 5.0;
 constexpr double kRefillSeconds = kLeadSeconds / 2;
 
 double GainOf(int hundredths_db, bool mute) {
@@ -118,14 +120,18 @@ void RealMediaEngine::SetMute(bool mute) {
   UpdateGain();
 }
 
+// The output may already hold the file's start after its end, or its end without a start
+// after it; a playing file therefore goes on in a new course from where it is heard.
 void RealMediaEngine::SetPlayCount(int count) {
   if (count < 0) return;
+  const bool repeat = count == 0;
+  const bool changed = repeat != (play_count_ == 0);
   play_count_ = count;
   {
     std::lock_guard lock(mutex_);
-    repeat_ = count == 0;
+    repeat_ = repeat;
   }
-  wake_.notify_all();
+  if (changed && state_ == kPlaying) StartCourse(CurrentPosition(), true);
 }
 
 // Pausing is a course held where it stands, and resuming a course that starts there: the
@@ -240,14 +246,7 @@ bool RealMediaEngine::PlayFrame(Playback& playback, std::unique_lock<std::mutex>
 }
 
 // Waits until the last samples have been heard, then tells the user-interface thread.
-// PlayCount set to 0 meanwhile makes the file start over instead.
 bool RealMediaEngine::FinishFile(Playback& playback, std::unique_lock<std::mutex>& lock) {
-  if (repeat_) {
-    playback.file->SeekSample(0);
-    timeline_.Wrapped();
-    playback.at_end = false;
-    return true;
-  }
   const double ahead_s = timeline_.AheadSeconds(Now());
   if (ahead_s > 0) {
     wake_.wait_until(lock, Now() + Seconds(ahead_s));

@@ -10,8 +10,8 @@
 // decodes, so it costs nothing per sample; mute is a gain of 0.
 //
 // The dummy output takes samples as fast as they come, so the engine feeds it at the pace
-// a sound device would, a quarter of a second ahead; the position, and the end of the
-// file, then come when they would be heard.
+// a sound device would, a few seconds ahead; the position, and the end of the file, then
+// come when they would be heard.
 //
 // Where the contract leaves a choice the engine makes the one the simulated engine
 // documents (volume range, play counts, seeking while stopped, OpenStateChange after
