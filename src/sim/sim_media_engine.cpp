@@ -12,9 +12,12 @@ namespace {
 
 constexpr int kQuietest = -10000;
 
+// To the microsecond: positions computed in virtual time carry the binary fractions of
+// sums such as 0.06 + 0.06, and 15.000000000000002 would say nothing that 15 does not.
 std::string ShortestDecimal(double value) {
+  const double rounded = std::round(value * 1e6) / 1e6;
   char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, value);
+  const auto result = std::to_chars(text, text + sizeof text, rounded == 0 ? 0.0 : rounded);
   return std::string(text, result.ptr);
 }
 

@@ -9,7 +9,8 @@
 //   "[stop]"              Stop while a file plays or is paused
 //   "[pause]"             Pause while a file plays
 //   "[play]"              Play while a file is open and not playing
-//   "[seek] SECONDS"      an accepted seek, in the shortest decimal form ("12.5", "30")
+//   "[seek] SECONDS"      an accepted seek, to the microsecond in the shortest decimal
+//                         form ("12.5", "30")
 //   "[volume] N"          a new volume, in hundredths of a decibel
 //   "[mute] on|off"       a change of Mute
 //   "[repeat] on|off"     PlayCount changing to 0, or from 0 to another count

@@ -55,7 +55,7 @@ TEST_F(SimMediaEngineTest, RecordsTheCallsThatChangeSomething) {
   engine_.Pause();
   engine_.Play();
   EXPECT_TRUE(engine_.SetCurrentPosition(12.5));
-  EXPECT_TRUE(engine_.SetCurrentPosition(20));
+  EXPECT_TRUE(engine_.SetCurrentPosition(0.1 + 0.2));
   EXPECT_FALSE(engine_.SetCurrentPosition(31));
   engine_.SetVolume(-500);
   engine_.SetVolume(-500);
@@ -70,7 +70,7 @@ TEST_F(SimMediaEngineTest, RecordsTheCallsThatChangeSomething) {
   RunFor(31);
   engine_.Open(dir_ / "missing.mp3");
   EXPECT_THAT(record_,
-              ElementsAre("[open] " + song, "[pause]", "[play]", "[seek] 12.5", "[seek] 20",
+              ElementsAre("[open] " + song, "[pause]", "[play]", "[seek] 12.5", "[seek] 0.3",
                           "[volume] -500", "[mute] on", "[mute] off", "[repeat] on", "[repeat] off",
                           "[stop]", "[play]", "[end] " + song, "[open] " + dir_ / "missing.mp3"));
 }
