@@ -7,6 +7,7 @@
 
 #include "app/settings.h"
 #include "platform/ini_file.h"
+#include "sim/mp3_writer.h"
 
 namespace jelt::scenario {
 
@@ -40,9 +41,39 @@ std::vector<std::string> SplitList(const std::string& text) {
 Scenario::Scenario(const sim::WorldOptions& options, std::ostream& out)
     : out_(out), world_(options), session_(world_, ui_) {
   world_.client.on_transcript_line = [this](const std::string& line) { Print(line); };
-  ui_.on_event = [this](const std::string& event) { Print(event); };
+  ui_.on_event = [this](const std::string& event) { Print(ShownEvent(event)); };
   session_.on_event = [this](const std::string& event) { Print(event); };
   world_.sound.on_play = [this](const std::string& path) { Print("[sound] " + ShownPath(path)); };
+  world_.on_media_record = [this](const std::string& event) { Print(ShownEvent(event)); };
+  session_.Ports().on_file_wiped = [this](const std::string& path) {
+    Print("[wipe] " + ShownPath(path));
+  };
+}
+
+// Paths in an event ("[open] PATH", or a window's lines after tabs) are shown relative to
+// the program directory, so that a run's output does not depend on where it ran.
+std::string Scenario::ShownEvent(const std::string& event) const {
+  std::string shown;
+  std::size_t start = 0;
+  for (std::size_t end = event.find("\n\t");; end = event.find("\n\t", start)) {
+    const std::string part = event.substr(start, end == std::string::npos ? end : end - start);
+    const std::size_t space = part.find(' ');
+    if (start == 0 && space != std::string::npos && space + 1 < part.size() &&
+        part[space + 1] == '/') {
+      shown += part.substr(0, space + 1) + ShownPath(part.substr(space + 1));
+    } else {
+      shown += start == 0 ? part : "\n\t" + ShownPath(part);
+    }
+    if (end == std::string::npos) break;
+    start = end + 2;
+  }
+  return shown;
+}
+
+void Scenario::RunInProgram(const std::function<void(app::Form1&)>& step) {
+  session_.Run([&] {
+    if (app::Program* program = session_.CurrentProgram()) step(program->MainWindow());
+  });
 }
 
 void Scenario::Print(const std::string& line) {
@@ -50,8 +81,9 @@ void Scenario::Print(const std::string& line) {
 }
 
 std::string Scenario::ShownPath(const std::string& path) const {
-  const std::string home = world_.Options().home + "/";
-  return path.rfind(home, 0) == 0 ? path.substr(home.size()) : path;
+  const std::string& home = world_.Options().home;
+  if (path == home) return ".";
+  return path.rfind(home + "/", 0) == 0 ? path.substr(home.size() + 1) : path;
 }
 
 bool Scenario::Run(std::istream& script, std::ostream& errors) {
@@ -120,6 +152,27 @@ bool Scenario::Step(const std::string& verb, const std::string& rest, std::strin
     } else {
       client.Say(name, text);
     }
+  } else if (verb == "select") {
+    std::istringstream parts(words);
+    std::string list;
+    double index = -2;
+    parts >> list >> index;
+    if (list != "List4" || index < -1) {
+      error = "select takes List4 and an index (0-based, -1 for none)";
+      return false;
+    }
+    RunInProgram(
+        [&](app::Form1& form) { form.player.List4.SetListIndex(static_cast<int>(index)); });
+  } else if (verb == "option") {
+    const int mode = words == "Normal"  ? player::kNormal
+                     : words == "Cont." ? player::kContinuous
+                     : words == "Rand"  ? player::kRandom
+                                        : -1;
+    if (mode < 0) {
+      error = "option takes Normal, Cont. or Rand";
+      return false;
+    }
+    RunInProgram([&](app::Form1& form) { form.player.modes.Select(mode); });
   } else if (verb == "type") {
     client.MemberTypes(rest);
   } else if (verb == "people") {
@@ -144,7 +197,17 @@ bool Scenario::Step(const std::string& verb, const std::string& rest, std::strin
     }
     std::string value;
     std::getline(parts, value);
-    platform::WriteIniValue(section, key, Trim(value), app::SettingsFilePath(world_.process));
+    platform::WriteIniValue(section, key, Trim(value), platform::SettingsFilePath(world_.process));
+  } else if (verb == "mp3") {
+    std::istringstream parts(words);
+    std::string path, kind;
+    double seconds = -1;
+    parts >> path >> seconds >> kind;
+    if (path.empty() || seconds <= 0 || !(kind.empty() || kind == "vbr")) {
+      error = "mp3 takes PATH SECONDS [vbr]";
+      return false;
+    }
+    sim::WriteMp3(path, sim::Mp3Spec{.seconds = seconds, .vbr = kind == "vbr"});
   } else if (verb == "file" || verb == "mkdir" || verb == "rm") {
     if (words.empty()) {
       error = verb + " takes a path";

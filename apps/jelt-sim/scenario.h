@@ -26,9 +26,14 @@ class Scenario {
   // A path as the output shows it: relative to the program directory when inside it.
   std::string ShownPath(const std::string& path) const;
 
+  // An engine's event with the path it names shown as ShownPath does.
+  std::string ShownEvent(const std::string& event) const;
+  // Runs a piece of the program, when one runs, with its end handled.
+  void RunInProgram(const std::function<void(app::Form1&)>& step);
+
   std::ostream& out_;
   sim::World world_;
-  ui::HeadlessUi ui_;
+  ui::HeadlessUi ui_{&world_.loop};
   ui::Session session_;
 };
 

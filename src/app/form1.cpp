@@ -18,19 +18,22 @@ constexpr std::string_view kCmdsHint =
 
 }  // namespace
 
-Form1::Form1(const Ports& ports)
+Form1::Form1(const Ports& ports, platform::MediaEngine& media_player)
     : platform::Form("Form1"),
       ports_(ports),
       client_(ports.windows, ports.loop, ports.ui),
       replies_(client_, Label24),
+      player(player::PlayerContext{media_player, replies_, ports.ui, *this, ports.loop,
+                                   ports.process, ports.random}),
       interpreter(chat::InterpreterContext{client_, replies_, Label24, player, *this, ports.clock,
-                                           ports.system, ports.process}) {
+                                           ports.system, ports.process, ports.random,
+                                           ports.on_file_wiped}) {
   width = kOuterWidth;
   height = kUnrolledHeight;
 }
 
 std::string Form1::SettingsPath() const {
-  return SettingsFilePath(ports_.process);
+  return platform::SettingsFilePath(ports_.process);
 }
 
 void Form1::Form_Load() {
@@ -46,9 +49,16 @@ void Form1::Form_Load() {
 
   aolwin::KeepOnTop(ports_.ui, *this);
 
+  // A stored directory that cannot be read leaves the directory list where it was and the
+  // play list empty.
   const std::string directory = platform::ReadIniValue("Dir", "Dir1", settings);
-  player.File1.SetPath(directory);
-  player.txtdir.text = directory;
+  if (player.Form2.Dir1.SetPath(directory)) {
+    player.File1.SetPath(player.Form2.Dir1.Path());
+    player.txtdir.text = player.Form2.Dir1.Path();
+  } else {
+    player.File1.SetPath(directory);
+    player.txtdir.text = directory;
+  }
   UserHandle = platform::ReadIniValue("Handle", "handle", settings);
   player.Label17.caption = platform::ReadIniValue("played", "played", settings);
   player.FillPlayList();

@@ -12,7 +12,8 @@
 #include "chat/interpreter.h"
 #include "chat/shell.h"
 #include "platform/form.h"
-#include "player/player_state.h"
+#include "platform/media_engine.h"
+#include "player/player.h"
 
 namespace jelt::app {
 
@@ -23,7 +24,7 @@ class Form1 final : public platform::Form, public chat::Shell {
   static constexpr int kRolledHeight = 341;
   static constexpr int kOuterWidth = 3435;
 
-  explicit Form1(const Ports& ports);
+  Form1(const Ports& ports, platform::MediaEngine& media_player);
 
   void Form_Load();
 
@@ -45,13 +46,13 @@ class Form1 final : public platform::Form, public chat::Shell {
   platform::Label Label24{std::string(aolwin::kDefaultDecoration)};
   // A copy of the loads count for the menus.
   platform::TextBox Text5{"Text5"};
-  player::PlayerState player;
 
  private:
   aolwin::Client client_;
   aolwin::Replies replies_;
 
  public:
+  player::Player player;
   chat::Interpreter interpreter;
 };
 

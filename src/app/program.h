@@ -9,7 +9,8 @@ namespace jelt::app {
 
 class Program {
  public:
-  explicit Program(const Ports& ports) : form1_(ports) {}
+  explicit Program(const Ports& ports)
+      : media_player_(ports.make_media_engine()), form1_(ports, *media_player_) {}
 
   // The main window's load step: settings, play list, chat scanning, the announcement.
   void Start() { form1_.Form_Load(); }
@@ -17,6 +18,7 @@ class Program {
   Form1& MainWindow() { return form1_; }
 
  private:
+  std::unique_ptr<platform::MediaEngine> media_player_;
   Form1 form1_;
 };
 

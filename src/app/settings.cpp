@@ -3,8 +3,6 @@
 #include <charconv>
 #include <cmath>
 
-#include "platform/paths.h"
-
 namespace jelt::app {
 
 namespace {
@@ -27,10 +25,6 @@ std::string ShortestDecimal(double value) {
 }
 
 }  // namespace
-
-std::string SettingsFilePath(const platform::Process& process) {
-  return platform::JoinPath(process.ProgramDirectory(), "jelt.ini");
-}
 
 std::string UpdateLoadCount(platform::ProfileStore& store) {
   const std::string stored = store.GetSetting(kStoreApp, kStoreSection, kStoreKey);

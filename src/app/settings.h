@@ -18,9 +18,6 @@ namespace jelt::app {
 // The program's title, on its message boxes.
 inline constexpr const char* kProgramTitle = "jelt mp³·²";
 
-// The settings file: the program's directory and "jelt.ini".
-std::string SettingsFilePath(const platform::Process& process);
-
 // Counts this start: returns the number of earlier starts ("0" on the very first, and
 // also when the stored count is not a number) and stores one more.
 std::string UpdateLoadCount(platform::ProfileStore& store);

@@ -84,6 +84,25 @@ Flow Interpreter::SetAscii(const CommandLine& line) {
   return Flow::kGoOn;
 }
 
+Flow Interpreter::TellStats(const CommandLine&) {
+  player::Player& p = context_.player;
+  context_.replies.Send(
+      "<font color=#aabbcc face=\"arial narrow\"> num. of mp3s <font "
+      "color=#98ccff> " +
+      std::to_string(p.File1.ListCount()) + " - <font color=#aabbcc>dir is <font color=#98ccff>" +
+      p.txtdir.text);
+  context_.client.WaitSeconds(0.4);
+  const std::string ar = p.modes.IsSelected(player::kRandom) ? "on" : "off";
+  const std::string cont = p.modes.IsSelected(player::kContinuous) ? "on" : "off";
+  if (p.Label17.caption.empty()) p.Label17.caption = "0";
+  context_.replies.Send(
+      "<font color=#aabbcc face=\"arial narrow\"> auto ran. is <font "
+      "color=#98ccff> " +
+      ar + " - <font color=#aabbcc>cont. is <font color=#98ccff>" + cont +
+      " - <font color=#aabbcc>mp3s played: <font color=#98ccff>" + p.Label17.caption);
+  return Flow::kGoOn;
+}
+
 Flow Interpreter::Restart(const CommandLine&) {
   context_.replies.Send("<font color=#aabbcc face=\"arial narrow\"> restarting mp3 player");
   context_.client.WaitSeconds(0.7);

@@ -16,9 +16,11 @@
 #include "chat/ignore_control.h"
 #include "chat/shell.h"
 #include "platform/clock.h"
+#include "platform/list_box.h"
 #include "platform/process.h"
+#include "platform/random.h"
 #include "platform/system_info.h"
-#include "player/player_state.h"
+#include "player/player.h"
 
 namespace jelt::chat {
 
@@ -27,11 +29,14 @@ struct InterpreterContext {
   aolwin::Client& client;
   aolwin::Replies& replies;
   platform::Label& decoration;  // the main window's Label24
-  player::PlayerState& player;
+  player::Player& player;
   Shell& shell;
   platform::Clock& clock;
   platform::SystemInfo& system;
   platform::Process& process;
+  platform::Random& random;
+  // Told of every file wiped and deleted.
+  std::function<void(const std::string& path)> on_file_wiped;
 };
 
 class Interpreter {
@@ -62,6 +67,10 @@ class Interpreter {
   ChatScanner Chat2{watch_};
   ChatScanner Chat3{watch_};
   IgnoreControl ZubXer1;
+  // The hits of the last search while the member chooses among them, in play-list order.
+  platform::ListBox List2;
+  // The last search text.
+  platform::Label Label20;
 
  private:
   void Dispatch(std::span<const Command> table, const std::string& screen_name,
@@ -78,6 +87,58 @@ class Interpreter {
   Flow TellUser(const CommandLine& line);
   Flow SetAscii(const CommandLine& line);
   Flow Restart(const CommandLine& line);
+  Flow TellStats(const CommandLine& line);
+
+  // Playback commands.
+  Flow PlayRandom(const CommandLine& line);
+  Flow PlayNext(const CommandLine& line);
+  Flow PlayBack(const CommandLine& line);
+  Flow StopSong(const CommandLine& line);
+  Flow PauseSong(const CommandLine& line);
+  Flow UnpauseSong(const CommandLine& line);
+  Flow MuteSong(const CommandLine& line);
+  Flow UnmuteSong(const CommandLine& line);
+  Flow RepeatOn(const CommandLine& line);
+  Flow RepeatOff(const CommandLine& line);
+  Flow Rewind(const CommandLine& line);
+  Flow Forward(const CommandLine& line);
+  Flow SetVolume(const CommandLine& line);
+  Flow AutoRandomOn(const CommandLine& line);
+  Flow AutoRandomOff(const CommandLine& line);
+  Flow ContinuousOn(const CommandLine& line);
+  Flow ContinuousOff(const CommandLine& line);
+  Flow TellPosition(const CommandLine& line);
+  Flow TellCurrent(const CommandLine& line);
+  Flow TellLength(const CommandLine& line);
+  // The no-songs reply, when the directory has no songs; true when it was sent.
+  bool NoSongs();
+  // An empty now-playing name becomes "n/a".
+  void FixName();
+  Flow Seek(const CommandLine& line, double direction, std::string_view said);
+
+  // Search and select.
+  Flow PlayOrSearch(const CommandLine& line);
+  Flow RandomOrSearch(const CommandLine& line);
+  Flow PickResult(const CommandLine& line);
+  Flow CancelPick(const CommandLine& line);
+  Flow ViewResults(const CommandLine& line);
+  Flow ScrollResults(const CommandLine& line);
+  Flow PickViewed(const CommandLine& line);
+  Flow CancelViewedPick(const CommandLine& line);
+  void Search(std::string_view text);
+  void SendResultLines();
+  void SendPickPrompt(int hits);
+  void EndPick(ChatScanner& picker);
+
+  // Play list and directory commands.
+  Flow TellSongCount(const CommandLine& line);
+  Flow TellDirectory(const CommandLine& line);
+  Flow OpenDirectoryChooser(const CommandLine& line);
+  Flow SetDirectory(const CommandLine& line);
+  Flow RefreshSongs(const CommandLine& line);
+  Flow ViewSongs(const CommandLine& line);
+  Flow HideSongs(const CommandLine& line);
+  Flow DeleteSong(const CommandLine& line);
 
   friend struct CommandTables;
 

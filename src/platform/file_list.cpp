@@ -2,11 +2,11 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <memory>
 
+#include "platform/dir_list.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 
@@ -66,9 +66,7 @@ bool FileNameMatches(std::string_view name, std::string_view pattern) {
 bool FileList::SetPath(std::string_view path) {
   path_ = TidyDirectory(path);
   Refresh();
-  struct stat info {};
-  return ::stat(path_.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
-         ::access(path_.c_str(), R_OK | X_OK) == 0;
+  return !path_.empty() && IsReadableDirectory(path_);
 }
 
 void FileList::Refresh() {

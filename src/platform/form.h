@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace jelt::platform {
 
@@ -14,6 +15,8 @@ class Form {
   virtual ~Form() = default;
 
   const std::string& Name() const { return name_; }
+  // What the window shows, as lines of text, for views without a screen of their own.
+  virtual std::vector<std::string> Lines() const { return {}; }
 
   // Geometry in twips (15 to a pixel at 96 dots per inch).
   int left = 0;

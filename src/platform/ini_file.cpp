@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/ini_text.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 namespace jelt::platform {
@@ -57,6 +58,10 @@ void WriteIniValue(std::string_view section, std::string_view key, std::string_v
   // The program carries on with its own copy of the value whatever happens to the file.
   static_cast<void>(WriteProfileString(path, Utf8ToCp1252(section), Utf8ToCp1252(UpperCase(key)),
                                        Utf8ToCp1252(value)));
+}
+
+std::string SettingsFilePath(const Process& process) {
+  return JoinPath(process.ProgramDirectory(), "jelt.ini");
 }
 
 }  // namespace jelt::platform

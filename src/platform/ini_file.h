@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/process.h"
 #include "platform/whole_file.h"
 
 namespace jelt::platform {
@@ -40,6 +41,9 @@ std::string GetProfileString(const std::string& path, std::string_view section,
 // Room for a value and its terminating NUL: a longer value comes back as its first 749
 // characters.
 inline constexpr std::size_t kIniValueBufferSize = 750;
+
+// The settings file: "jelt.ini" in the program's directory.
+std::string SettingsFilePath(const Process& process);
 
 // The value, or "" when the file, the section or the key is missing.
 std::string ReadIniValue(std::string_view section, std::string_view key, const std::string& path);

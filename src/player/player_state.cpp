@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "aolwin/replace_text.h"
+#include "platform/number.h"
 #include "platform/paths.h"
 
 namespace jelt::player {
@@ -18,11 +19,11 @@ void PlayerState::FillPlayList() {
 }
 
 void PlayerState::StepPlayedCounter() {
-  const std::string& text = Label17.caption;
-  long long count = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return;
-  Label17.caption = std::to_string(count + 1);
+  const std::optional<double> count = platform::ToDouble(Label17.caption);
+  if (!count) return;
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, *count + 1);
+  Label17.caption.assign(text, result.ptr);
 }
 
 std::string StripMp3(std::string_view file_name) {

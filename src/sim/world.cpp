@@ -1,6 +1,7 @@
 #include "sim/world.h"
 
 #include "platform/paths.h"
+#include "sim/sim_media_engine.h"
 
 namespace jelt::sim {
 
@@ -17,6 +18,7 @@ World::World(const WorldOptions& options)
       system(loop, options.uptime_s),
       process(options.home),
       profile(ProfileStorePath(options.home)),
+      random(options.seed),
       options_(options) {
   desktop.SetCaller(program_process);
   client.OpenRoom(options.room, {});
@@ -30,9 +32,18 @@ World::World(const WorldOptions& options, platform::Clock& clock_, platform::Tim
       system(loop, options.uptime_s),
       process(options.home),
       profile(ProfileStorePath(options.home)),
+      random(options.seed),
       options_(options) {
   desktop.SetCaller(program_process);
   client.OpenRoom(options.room, {});
+}
+
+std::unique_ptr<platform::MediaEngine> World::MakeMediaEngine() {
+  auto engine = std::make_unique<SimMediaEngine>(loop);
+  engine->on_record = [this](const std::string& event) {
+    if (on_media_record) on_media_record(event);
+  };
+  return engine;
 }
 
 }  // namespace jelt::sim

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "platform/ini_profile_store.h"
+#include "platform/media_engine.h"
+#include "platform/random.h"
 #include "sim/aol_client.h"
 #include "sim/desktop.h"
 #include "sim/sim_ports.h"
@@ -48,6 +50,12 @@ class World {
   SimSound sound;
   SimProcess process;
   platform::IniProfileStore profile;
+  platform::Random random;
+
+  // A simulated media player control for a copy of the program; what it is asked to do
+  // goes to on_media_record.
+  std::unique_ptr<platform::MediaEngine> MakeMediaEngine();
+  std::function<void(const std::string& event)> on_media_record;
 
  private:
   WorldOptions options_;

@@ -1,5 +1,7 @@
 #include "ui/headless_ui.h"
 
+#include <cctype>
+
 namespace jelt::ui {
 
 void HeadlessUi::MessageBox(std::string_view text, std::string_view) {

@@ -8,12 +8,18 @@
 #include <optional>
 #include <string>
 
+#include "platform/event_loop.h"
 #include "platform/ui_host.h"
 
 namespace jelt::ui {
 
 class HeadlessUi final : public platform::UiHost {
  public:
+  // Without a loop, a window that comes up is told at once. With one, it is told at the
+  // next pass of the loop, with what it then shows: a handler that shows a window and then
+  // fills it has filled it by then.
+  explicit HeadlessUi(platform::EventLoop* loop = nullptr) : loop_(loop) {}
+
   // The screen of the simulated desktop, 1024 by 768 pixels, in twips.
   static constexpr platform::ScreenSize kScreen{1024 * 15, 768 * 15};
 
@@ -21,7 +27,9 @@ class HeadlessUi final : public platform::UiHost {
   // queued is cancelled.
   void QueueAnswer(std::optional<std::string> answer) { answers_.push_back(std::move(answer)); }
 
-  // "[msgbox] TEXT", "[inputbox] PROMPT", and the forms' comings and goings.
+  // "[msgbox] TEXT", "[inputbox] PROMPT", and the windows' comings and goings:
+  // "[form3] shown" followed by what the window shows, a line each after a tab,
+  // "[form3] hidden", "[form3] minimised".
   std::function<void(const std::string& event)> on_event;
 
   void MessageBox(std::string_view text, std::string_view title) override;
@@ -40,6 +48,9 @@ class HeadlessUi final : public platform::UiHost {
     if (on_event) on_event(event);
   }
 
+  void TellShown(const platform::Form& form);
+
+  platform::EventLoop* loop_;
   std::deque<std::optional<std::string>> answers_;
 };
 

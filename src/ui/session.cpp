@@ -2,9 +2,12 @@
 
 namespace jelt::ui {
 
+Session::Session(sim::World& world, const app::Ports& ports) : world_(world), ports_(ports) {}
+
 Session::Session(sim::World& world, platform::UiHost& ui)
-    : world_(world), ports_{world.desktop, world.loop,  world.clock, world.profile,
-                            world.system,  world.sound, ui,          world.process} {}
+    : Session(world, app::Ports{world.desktop, world.loop, world.clock, world.profile, world.system,
+                                world.sound, ui, world.process, world.random,
+                                [&world] { return world.MakeMediaEngine(); }}) {}
 
 Session::~Session() {
   TearDown();

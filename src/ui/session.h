@@ -30,6 +30,8 @@ class Session {
   void Run(const std::function<void()>& step);
 
   bool ProgramRunning() const { return program_ != nullptr; }
+  // The ports of the copies to come.
+  app::Ports& Ports() { return ports_; }
   app::Program* CurrentProgram() { return program_.get(); }
 
  private:
