@@ -86,6 +86,8 @@ AolClient::AolClient(Desktop& desktop, platform::BasicEventLoop& loop, std::stri
 
 AolClient::~AolClient() {
   if (close_task_ != 0) loop_.Cancel(close_task_);
+  // The windows go while this object still exists: their procedures are its members.
+  ExitProcess();
 }
 
 void AolClient::RegisterClasses() {
