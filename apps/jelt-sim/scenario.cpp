@@ -1,11 +1,13 @@
 #include "scenario.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "app/settings.h"
+#include "id3tag/id3_tags.h"
 #include "platform/ini_file.h"
 #include "sim/mp3_writer.h"
 
@@ -48,6 +50,40 @@ Scenario::Scenario(const sim::WorldOptions& options, std::ostream& out)
   session_.Ports().on_file_wiped = [this](const std::string& path) {
     Print("[wipe] " + ShownPath(path));
   };
+  session_.Ports().on_tag_written = [this](const std::string& path) { PrintTag(path); };
+}
+
+// "[tag] PATH" and the fields the file's tag holds now, read back from the disk.
+void Scenario::PrintTag(const std::string& path) {
+  id3tag::Id3Tags tags;
+  std::string event = "[tag] " + ShownPath(path);
+  if (!tags.ReadTag(path)) event += "\n\tno file";
+  event += "\n\ttitle: " + tags.TagTitle(path);
+  event += "\n\tartist: " + tags.TagArtist(path);
+  event += "\n\talbum: " + tags.TagAlbum(path);
+  event += "\n\tyear: " + tags.TagYear(path);
+  event += "\n\tcomment: " + tags.TagComment(path);
+  Print(event);
+}
+
+// The fields of a "tag" line: "title=My Song artist=Bob" gives the text after each
+// "NAME=" up to the next field's name.
+std::vector<std::pair<std::string, std::string>> Scenario::TagFields(const std::string& text) {
+  static const char* const kNames[] = {"title=", "artist=", "album=", "year=", "comment="};
+  std::vector<std::pair<std::size_t, std::string>> starts;
+  for (const char* name : kNames) {
+    for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + 1)) {
+      if (at == 0 || text[at - 1] == ' ') starts.emplace_back(at, name);
+    }
+  }
+  std::sort(starts.begin(), starts.end());
+  std::vector<std::pair<std::string, std::string>> fields;
+  for (std::size_t i = 0; i < starts.size(); ++i) {
+    const std::size_t from = starts[i].first + starts[i].second.size();
+    const std::size_t to = i + 1 < starts.size() ? starts[i + 1].first - 1 : text.size();
+    fields.emplace_back(starts[i].second, text.substr(from, to > from ? to - from : 0));
+  }
+  return fields;
 }
 
 // Paths in an event ("[open] PATH", or a window's lines after tabs) are shown relative to
@@ -68,6 +104,36 @@ std::string Scenario::ShownEvent(const std::string& event) const {
     start = end + 2;
   }
   return shown;
+}
+
+bool Scenario::Click(const std::string& target) {
+  using Editor = id3tag::TagEditor;
+  using Viewer = id3tag::TagViewer;
+  static const std::pair<const char*, void (Editor::*)()> kEditor[] = {
+      {"Form10.Command1", &Editor::Command1_Click},
+      {"Form10.Command2", &Editor::Command2_Click},
+      {"Form10.Label6", &Editor::Label6_Click},
+      {"Form10.Label7", &Editor::Label7_Click},
+      {"Form10.Label8", &Editor::Label8_Click}};
+  static const std::pair<const char*, void (Viewer::*)()> kViewer[] = {
+      {"Form9.Label13", &Viewer::Label13_Click},
+      {"Form9.Label14", &Viewer::Label14_Click},
+      {"Form9.Label15", &Viewer::Label15_Click}};
+  for (const auto& [name, handler] : kEditor) {
+    if (target != name) continue;
+    RunInProgram([&](app::Form1& form) {
+      if (Editor* editor = form.tag_windows.Form10()) (editor->*handler)();
+    });
+    return true;
+  }
+  for (const auto& [name, handler] : kViewer) {
+    if (target != name) continue;
+    RunInProgram([&](app::Form1& form) {
+      if (Viewer* viewer = form.tag_windows.Form9()) (viewer->*handler)();
+    });
+    return true;
+  }
+  return false;
 }
 
 void Scenario::RunInProgram(const std::function<void(app::Form1&)>& step) {
@@ -208,6 +274,47 @@ bool Scenario::Step(const std::string& verb, const std::string& rest, std::strin
       return false;
     }
     sim::WriteMp3(path, sim::Mp3Spec{.seconds = seconds, .vbr = kind == "vbr"});
+  } else if (verb == "tag") {
+    const std::size_t space = words.find(' ');
+    const std::string path = words.substr(0, space);
+    if (path.empty() || space == std::string::npos) {
+      error = "tag takes PATH and fields such as title=... artist=...";
+      return false;
+    }
+    id3tag::Id3Tags tags;
+    for (const auto& [name, value] : TagFields(words.substr(space + 1))) {
+      if (name == "title=") tags.SetTagTitle(path, value);
+      if (name == "artist=") tags.SetTagArtist(path, value);
+      if (name == "album=") tags.SetTagAlbum(path, value);
+      if (name == "year=") tags.SetTagYear(path, value);
+      if (name == "comment=") tags.SetTagComment(path, value);
+    }
+  } else if (verb == "form10") {
+    std::istringstream parts(rest);
+    std::string box;
+    parts >> box;
+    std::string value;
+    std::getline(parts, value);
+    if (!value.empty() && value.front() == ' ') value.erase(0, 1);
+    const int index = box.size() == 5 && box.rfind("Text", 0) == 0 ? box[4] - '0' : 0;
+    if (index < 1 || index > 5) {
+      error = "form10 takes Text1 .. Text5 and a value";
+      return false;
+    }
+    RunInProgram([&](app::Form1& form) {
+      if (id3tag::TagEditor* editor = form.tag_windows.Form10()) {
+        platform::TextBox* boxes[] = {&editor->Text1, &editor->Text2, &editor->Text3,
+                                      &editor->Text4, &editor->Text5};
+        boxes[index - 1]->text = value;
+      }
+    });
+  } else if (verb == "click") {
+    if (!Click(words)) {
+      error =
+          "click takes Form9.Label13|Label14|Label15 or "
+          "Form10.Command1|Command2|Label6|Label7|Label8";
+      return false;
+    }
   } else if (verb == "file" || verb == "mkdir" || verb == "rm") {
     if (words.empty()) {
       error = verb + " takes a path";

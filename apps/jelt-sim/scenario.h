@@ -28,6 +28,11 @@ class Scenario {
 
   // An engine's event with the path it names shown as ShownPath does.
   std::string ShownEvent(const std::string& event) const;
+  void PrintTag(const std::string& path);
+  static std::vector<std::pair<std::string, std::string>> TagFields(const std::string& text);
+  // Clicks a control of one of the program's windows ("Form10.Command1"); false for a
+  // control it does not know.
+  bool Click(const std::string& target);
   // Runs a piece of the program, when one runs, with its end handled.
   void RunInProgram(const std::function<void(app::Form1&)>& step);
 

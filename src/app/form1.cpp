@@ -25,9 +25,14 @@ Form1::Form1(const Ports& ports, platform::MediaEngine& media_player)
       replies_(client_, Label24),
       player(player::PlayerContext{media_player, replies_, ports.ui, *this, ports.loop,
                                    ports.process, ports.random}),
+      tag_windows(id3tag::TagWindowsContext{
+          tags_,
+          id3tag::SelectedSong{[this] { return player.EntryPath(player.List4.Text()); },
+                               [this] { return player::StripMp3(player.List4.Text()); }},
+          client_, replies_, ports.ui, ports.on_tag_written}),
       interpreter(chat::InterpreterContext{client_, replies_, Label24, player, *this, ports.clock,
-                                           ports.system, ports.process, ports.random,
-                                           ports.on_file_wiped}) {
+                                           ports.system, ports.process, ports.random, tag_windows,
+                                           ports.on_file_wiped, ports.on_tag_written}) {
   width = kOuterWidth;
   height = kUnrolledHeight;
 }

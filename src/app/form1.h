@@ -11,6 +11,8 @@
 #include "app/ports.h"
 #include "chat/interpreter.h"
 #include "chat/shell.h"
+#include "id3tag/id3_tags.h"
+#include "id3tag/tag_windows.h"
 #include "platform/form.h"
 #include "platform/media_engine.h"
 #include "player/player.h"
@@ -53,6 +55,13 @@ class Form1 final : public platform::Form, public chat::Shell {
 
  public:
   player::Player player;
+
+ private:
+  id3tag::Id3Tags tags_;
+
+ public:
+  // The tag viewer (Form9) and the tag editor (Form10).
+  id3tag::TagWindows tag_windows;
   chat::Interpreter interpreter;
 };
 

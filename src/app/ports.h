@@ -32,8 +32,10 @@ struct Ports {
   platform::Process& process;
   platform::Random& random;
   MediaEngineMaker make_media_engine;
-  // Told of every file the program wipes and deletes; for the host's record.
+  // Told of every file the program wipes and deletes, and of every tag it writes; for the
+  // host's record.
   std::function<void(const std::string& path)> on_file_wiped = nullptr;
+  std::function<void(const std::string& path)> on_tag_written = nullptr;
 };
 
 }  // namespace jelt::app

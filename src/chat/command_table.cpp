@@ -84,10 +84,10 @@ struct CommandTables {
       {"unx *",      M, 5, nullptr,             kNo},    // stop ignoring him
       {"bust *",     M, 6, nullptr,             kNo},    // keep trying a full room
       {"len?",       M, 0, &I::TellLength,      kNo},
-      {"tags?",      M, 0, nullptr,             kSome},
-      {"etags",      M, 0, nullptr,             kSome},
-      {"vtags",      M, 0, nullptr,             kNo},
-      {"rtags",      M, 0, nullptr,             kNo},
+      {"tags?",      M, 0, &I::TellTags,        kSome},
+      {"etags",      M, 0, &I::EditTags,        kSome},
+      {"vtags",      M, 0, &I::ViewTags,        kNo},
+      {"rtags",      M, 0, &I::RemoveTags,      kNo},
       {"ascii *",    M, 7, &I::SetAscii,        kNo},
       {"restart",    M, 0, &I::Restart,         kGone},
       {"signoff",    M, 0, nullptr,             kYes},

@@ -15,6 +15,7 @@
 #include "chat/command.h"
 #include "chat/ignore_control.h"
 #include "chat/shell.h"
+#include "id3tag/tag_windows.h"
 #include "platform/clock.h"
 #include "platform/list_box.h"
 #include "platform/process.h"
@@ -35,8 +36,10 @@ struct InterpreterContext {
   platform::SystemInfo& system;
   platform::Process& process;
   platform::Random& random;
-  // Told of every file wiped and deleted.
+  id3tag::TagWindows& tag_windows;
+  // Told of every file wiped and deleted, and of every tag written; for the host's record.
   std::function<void(const std::string& path)> on_file_wiped;
+  std::function<void(const std::string& path)> on_tag_written;
 };
 
 class Interpreter {
@@ -139,6 +142,12 @@ class Interpreter {
   Flow ViewSongs(const CommandLine& line);
   Flow HideSongs(const CommandLine& line);
   Flow DeleteSong(const CommandLine& line);
+
+  // The selected song's tag.
+  Flow TellTags(const CommandLine& line);
+  Flow EditTags(const CommandLine& line);
+  Flow ViewTags(const CommandLine& line);
+  Flow RemoveTags(const CommandLine& line);
 
   friend struct CommandTables;
 

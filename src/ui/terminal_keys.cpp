@@ -115,7 +115,9 @@ std::optional<Decoded> DecodeUtf8(std::string_view bytes) {
   }
   std::size_t at = 0;
   const char32_t c = platform::NextChar(bytes, at);
-  return Decoded{c == 0xfffd ? PlainKey(KeyCode::kUnknown) : CharKey(c), at};
+  // The C1 controls are no characters to type.
+  const bool typed = c != 0xfffd && (c < 0x80 || c >= 0xa0);
+  return Decoded{typed ? CharKey(c) : PlainKey(KeyCode::kUnknown), at};
 }
 
 // The key at the start of `bytes`; nullopt when the bytes end inside it.

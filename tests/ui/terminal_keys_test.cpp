@@ -49,8 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
         KeysCase{"\x1b", {PlainKey(KeyCode::kEscape)}},
         KeysCase{"\x1bx", {PlainKey(KeyCode::kEscape), CharKey('x')}},
         KeysCase{"\x1b[200~hi\x1b[201~\x1b[99~\x00", {CharKey('h'), CharKey('i')}},
-        // Broken UTF-8 is dropped; what follows survives.
-        KeysCase{"\xff\xc3x\x80y", {CharKey('x'), CharKey('y')}}));
+        // Broken UTF-8 and the C1 controls are dropped; what follows survives.
+        KeysCase{"\xff\xc3x\x80y\xc2\x9bz", {CharKey('x'), CharKey('y'), CharKey('z')}}));
 
 TEST(KeyDecoder, KeepsASequenceSplitBetweenReads) {
   KeyDecoder decoder;
