@@ -7,11 +7,13 @@
 #include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <memory>
 
 #include "platform/ini_profile_store.h"
 #include "platform/paths.h"
 #include "posix/linux_system_info.h"
 #include "posix/real_clock.h"
+#include "posix/real_media_engine.h"
 #include "posix/real_time_source.h"
 #include "posix/user_paths.h"
 #include "posix/wave_sound.h"
@@ -47,8 +49,11 @@ TerminalApp::Ending RunJelt() {
   jelt::posix::LinuxSystemInfo system;
   jelt::posix::WaveSound sound;
   const TerminalApp::Ending ending = [&] {
-    TerminalApp app(world, {profile, system, sound}, {"Bob", "Ann Marie"}, STDIN_FILENO,
-                    STDOUT_FILENO);
+    const auto make_media_engine = [&world] {
+      return std::make_unique<jelt::posix::RealMediaEngine>(world.loop);
+    };
+    TerminalApp app(world, {profile, system, sound, make_media_engine}, {"Bob", "Ann Marie"},
+                    STDIN_FILENO, STDOUT_FILENO);
     return app.Run();
   }();
   // The client closes its windows while it is still whole, before the world takes the

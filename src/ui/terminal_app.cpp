@@ -51,9 +51,16 @@ TerminalApp::TerminalApp(sim::World& world, const HostPorts& ports, std::vector<
       screen_([fd = output_fd](std::string_view bytes) { WriteAll(fd, bytes); }),
       view_(screen_, member_),
       ui_(view_, world.loop),
-      session_(world, app::Ports{world.desktop, world.loop, world.clock, ports.profile,
-                                 ports.system, ports.sound, ui_, world.process, world.random,
-                                 [&world] { return world.MakeMediaEngine(); }}) {
+      session_(world, app::Ports{.windows = world.desktop,
+                                 .loop = world.loop,
+                                 .clock = world.clock,
+                                 .profile = ports.profile,
+                                 .system = ports.system,
+                                 .sound = ports.sound,
+                                 .ui = ui_,
+                                 .process = world.process,
+                                 .random = world.random,
+                                 .make_media_engine = ports.make_media_engine}) {
   world_.client.SetPeople(people_);
   Wire();
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ports.h"
 #include "platform/profile_store.h"
 #include "platform/sound.h"
 #include "platform/system_info.h"
@@ -30,6 +31,7 @@ struct HostPorts {
   platform::ProfileStore& profile;
   platform::SystemInfo& system;
   platform::Sound& sound;
+  app::MediaEngineMaker make_media_engine;
 };
 
 class TerminalApp {
