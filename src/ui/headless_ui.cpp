@@ -20,7 +20,8 @@ namespace {
 
 std::string Tag(const platform::Form& form) {
   std::string tag = "[" + form.Name() + "]";
-  for (char& c : tag) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : tag)
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return tag;
 }
 
@@ -28,7 +29,8 @@ std::string Tag(const platform::Form& form) {
 
 void HeadlessUi::TellShown(const platform::Form& form) {
   std::string event = Tag(form) + " shown";
-  for (const std::string& line : form.Lines()) event += "\n\t" + line;
+  for (const std::string& line : form.Lines())
+    event += "\n\t" + line;
   Tell(event);
 }
 

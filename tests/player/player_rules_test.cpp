@@ -12,11 +12,14 @@ TEST(PlayerRulesTest, TimeDisplayRoundsMinutesAndSecondsApart) {
     double seconds;
     const char* text;
   } cases[] = {
-      {125.3, "02:05"}, {754.6, "12:35"}, {0.4, "00:00"},
-      {0, "00:00"},     {59.6, "01:-00"},  // minutes from the rounded time, seconds from the
-                                           // unrounded one
-      {89.5, "01:30"},  // 89.5 rounds to 90 (even) for the minutes; 29.5 shows as 30
-      {90.5, "01:31"},  // 90.5 rounds to 90 for the minutes; 30.5 shows as 31
+      {125.3, "02:05"},
+      {754.6, "12:35"},
+      {0.4, "00:00"},
+      {0, "00:00"},
+      {59.6, "01:-00"},  // minutes from the rounded time, seconds from the
+                         // unrounded one
+      {89.5, "01:30"},   // 89.5 rounds to 90 (even) for the minutes; 29.5 shows as 30
+      {90.5, "01:31"},   // 90.5 rounds to 90 for the minutes; 30.5 shows as 31
       {3600, "60:00"},
   };
   for (const auto& c : cases)
