@@ -2,6 +2,7 @@
 // decoration, then the body in the base font with values in the accent colour.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,9 @@ inline constexpr std::string_view kDefaultDecoration = "<i>‹·<sup>›</i></su
 inline constexpr std::string_view kFixedOpening =
     "<font color=#98ccff face=\"arial narrow\"><i>‹·<sup>›</i></sup>"
     "<font color=#aabbcc face=\"arial narrow\">";
+
+// The pieces of a body joined in order, as the bodies of reply lines are written.
+std::string Concat(std::initializer_list<std::string_view> parts);
 
 // Composes and sends reply lines. The decoration is the caption of the main window's
 // Label24, read anew for every line.

@@ -11,12 +11,6 @@ namespace {
 constexpr std::string_view kBanner =
     "<font color=#aabbcc face=\"arial narrow\"> je<u>l</u>t mp³·² <font color=#98ccff>";
 
-std::string Body(std::string_view a, std::string_view b) {
-  std::string body(a);
-  body += b;
-  return body;
-}
-
 }  // namespace
 
 Flow Interpreter::EndProgram(const CommandLine&) {
@@ -25,23 +19,23 @@ Flow Interpreter::EndProgram(const CommandLine&) {
 }
 
 Flow Interpreter::TellPlayed(const CommandLine&) {
-  context_.replies.Send(
-      Body("<font color=#aabbcc face=\"arial narrow\"> num. of mp3s played: <font color=#98ccff>",
-           context_.player.Label17.caption));
+  context_.replies.Send(aolwin::Concat(
+      {"<font color=#aabbcc face=\"arial narrow\"> num. of mp3s played: <font color=#98ccff>",
+       context_.player.Label17.caption}));
   return Flow::kGoOn;
 }
 
 Flow Interpreter::TellTime(const CommandLine&) {
   context_.replies.Send(
-      Body("<font color=#aabbcc face=\"arial narrow\"> time: <font color=#98ccff>",
-           context_.clock.TimeText()));
+      aolwin::Concat({"<font color=#aabbcc face=\"arial narrow\"> time: <font color=#98ccff>",
+                      context_.clock.TimeText()}));
   return Flow::kGoOn;
 }
 
 Flow Interpreter::TellDate(const CommandLine&) {
   context_.replies.Send(
-      Body("<font color=#aabbcc face=\"arial narrow\"> date: <font color=#98ccff>",
-           context_.clock.DateText()));
+      aolwin::Concat({"<font color=#aabbcc face=\"arial narrow\"> date: <font color=#98ccff>",
+                      context_.clock.DateText()}));
   return Flow::kGoOn;
 }
 
@@ -61,16 +55,15 @@ Flow Interpreter::SetUser(const CommandLine& line) {
   context_.player.Text4.text = handle;
   platform::WriteIniValue("Handle", "handle", handle, context_.shell.SettingsPath());
   context_.replies.Send(
-      Body(std::string(kBanner) + "-<font color=#aabbcc> user is now <font color=#98ccff>",
-           context_.player.Text4.text));
+      aolwin::Concat({kBanner, "-<font color=#aabbcc> user is now <font color=#98ccff>",
+                      context_.player.Text4.text}));
   return Flow::kGoOn;
 }
 
 Flow Interpreter::TellUser(const CommandLine&) {
   context_.player.Text4.text = context_.shell.UserHandle;
-  context_.replies.Send(
-      Body(std::string(kBanner) + "-<font color=#aabbcc> user is <font color=#98ccff>",
-           context_.player.Text4.text));
+  context_.replies.Send(aolwin::Concat(
+      {kBanner, "-<font color=#aabbcc> user is <font color=#98ccff>", context_.player.Text4.text}));
   return Flow::kGoOn;
 }
 
@@ -78,9 +71,9 @@ Flow Interpreter::SetAscii(const CommandLine& line) {
   context_.decoration.caption = std::string(line.arg);
   platform::WriteIniValue("Settings", "ascii", context_.decoration.caption,
                           context_.shell.SettingsPath());
-  context_.replies.Send(
-      Body("<font color=#aabbcc face=\"arial narrow\"> ascii set to <font color=#98ccff>",
-           context_.decoration.caption));
+  context_.replies.Send(aolwin::Concat(
+      {"<font color=#aabbcc face=\"arial narrow\"> ascii set to <font color=#98ccff>",
+       context_.decoration.caption}));
   return Flow::kGoOn;
 }
 

@@ -129,6 +129,9 @@ class Interpreter {
   Flow PickViewed(const CommandLine& line);
   Flow CancelViewedPick(const CommandLine& line);
   void Search(std::string_view text);
+  void StopPlaying();
+  // Plays song N of the file list when the text is a song number; true when it was.
+  bool PlaySongNumber(std::string_view text);
   void SendResultLines();
   void SendPickPrompt(int hits);
   void EndPick(ChatScanner& picker);

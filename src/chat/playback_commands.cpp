@@ -11,20 +11,14 @@ namespace {
 
 using platform::MediaEngine;
 
-constexpr std::string_view kBase = "<font color=#aabbcc face=\"arial narrow\">";
-
-std::string Body(std::initializer_list<std::string_view> parts) {
-  std::string body;
-  for (const std::string_view part : parts)
-    body += part;
-  return body;
-}
+using aolwin::Concat;
+constexpr std::string_view kBase = aolwin::kBasePrefix;
 
 }  // namespace
 
 bool Interpreter::NoSongs() {
   if (context_.player.File1.ListCount() != 0) return false;
-  context_.replies.Send(Body({kBase, " please set <font color=#98ccff>dir."}));
+  context_.replies.Send(Concat({kBase, " please set <font color=#98ccff>dir."}));
   return true;
 }
 
@@ -48,8 +42,8 @@ Flow Interpreter::PlayNext(const CommandLine&) {
   p.List4.SetListIndex(p.List4.ListIndex() + 1);  // on the last song it stays there
   p.OpenEntry(p.List4.Text());
   p.Label4.caption = player::StripMp3(p.List4.Text());
-  context_.replies.Send(Body({kBase, " next: <b>", std::to_string(p.List4.ListIndex() + 1),
-                              "</b> › <font color=#98ccff><u>", p.Label4.caption, "...</u>"}));
+  context_.replies.Send(Concat({kBase, " next: <b>", std::to_string(p.List4.ListIndex() + 1),
+                                "</b> › <font color=#98ccff><u>", p.Label4.caption, "...</u>"}));
   p.CountPlay();
   return Flow::kGoOn;
 }
@@ -62,8 +56,8 @@ Flow Interpreter::PlayBack(const CommandLine&) {
   p.OpenEntry(p.List4.Text());
   p.Text1.text = player::StripMp3(p.List4.Text());
   p.Label4.caption = p.Text1.text;
-  context_.replies.Send(Body({kBase, " back: <b>", std::to_string(p.List4.ListIndex() + 1),
-                              "</b> › <font color=#98ccff><u>", p.Label4.caption, "...</u>"}));
+  context_.replies.Send(Concat({kBase, " back: <b>", std::to_string(p.List4.ListIndex() + 1),
+                                "</b> › <font color=#98ccff><u>", p.Label4.caption, "...</u>"}));
   p.CountPlay();
   return Flow::kGoOn;
 }
@@ -73,7 +67,7 @@ Flow Interpreter::StopSong(const CommandLine&) {
   const int state = engine.PlayState();
   if (state == MediaEngine::kPlaying || state == MediaEngine::kPaused) {
     engine.Stop();
-    context_.replies.Send(Body({kBase, " mp3 stoped"}));
+    context_.replies.Send(Concat({kBase, " mp3 stoped"}));
   }
   return Flow::kGoOn;
 }
@@ -84,7 +78,7 @@ Flow Interpreter::PauseSong(const CommandLine&) {
   MediaEngine& engine = context_.player.MediaPlayer1();
   if (engine.PlayState() == MediaEngine::kPlaying) {
     engine.Pause();
-    context_.replies.Send(Body({kBase, " mp3 paused"}));
+    context_.replies.Send(Concat({kBase, " mp3 paused"}));
   }
   return Flow::kGoOn;
 }
@@ -95,7 +89,7 @@ Flow Interpreter::UnpauseSong(const CommandLine&) {
   MediaEngine& engine = context_.player.MediaPlayer1();
   if (engine.PlayState() == MediaEngine::kPaused) {
     engine.Play();
-    context_.replies.Send(Body({kBase, " mp3 unpaused"}));
+    context_.replies.Send(Concat({kBase, " mp3 unpaused"}));
   }
   return Flow::kGoOn;
 }
@@ -106,7 +100,7 @@ Flow Interpreter::MuteSong(const CommandLine&) {
   MediaEngine& engine = context_.player.MediaPlayer1();
   if (engine.Mute()) return Flow::kEnd;
   engine.SetMute(true);
-  context_.replies.Send(Body({kBase, " mp3 muted"}));
+  context_.replies.Send(Concat({kBase, " mp3 muted"}));
   return Flow::kGoOn;
 }
 
@@ -116,7 +110,7 @@ Flow Interpreter::UnmuteSong(const CommandLine&) {
   MediaEngine& engine = context_.player.MediaPlayer1();
   if (!engine.Mute()) return Flow::kEnd;
   engine.SetMute(false);
-  context_.replies.Send(Body({kBase, " mp3 unmuted"}));
+  context_.replies.Send(Concat({kBase, " mp3 unmuted"}));
   return Flow::kGoOn;
 }
 
@@ -127,7 +121,7 @@ Flow Interpreter::RepeatOn(const CommandLine&) {
   if (engine.PlayCount() == 0) return Flow::kEnd;
   engine.SetPlayCount(0);
   context_.replies.Send(
-      Body({kBase, " repeating <font color=#98ccff><u>", context_.player.Text1.text, "...</u>"}));
+      Concat({kBase, " repeating <font color=#98ccff><u>", context_.player.Text1.text, "...</u>"}));
   return Flow::kGoOn;
 }
 
@@ -137,7 +131,7 @@ Flow Interpreter::RepeatOff(const CommandLine&) {
   MediaEngine& engine = context_.player.MediaPlayer1();
   if (engine.PlayCount() == 1) return Flow::kEnd;
   engine.SetPlayCount(1);
-  context_.replies.Send(Body({kBase, " repeating <font color=#98ccff>off"}));
+  context_.replies.Send(Concat({kBase, " repeating <font color=#98ccff>off"}));
   return Flow::kGoOn;
 }
 
@@ -146,10 +140,10 @@ Flow Interpreter::Seek(const CommandLine& line, double direction, std::string_vi
   MediaEngine& engine = context_.player.MediaPlayer1();
   const std::optional<double> seconds = platform::ToDouble(line.arg);
   if (!seconds || !engine.SetCurrentPosition(engine.CurrentPosition() + direction * *seconds)) {
-    context_.replies.Send(Body({kBase, " Must be a number"}));
+    context_.replies.Send(Concat({kBase, " Must be a number"}));
     return Flow::kEnd;
   }
-  context_.replies.Send(Body({kBase, said, line.arg, " <font color=#aabbcc>secs"}));
+  context_.replies.Send(Concat({kBase, said, line.arg, " <font color=#aabbcc>secs"}));
   return Flow::kEnd;
 }
 
@@ -165,7 +159,7 @@ Flow Interpreter::SetVolume(const CommandLine& line) {
   const int percent = std::clamp(platform::ToInteger(line.arg).value_or(0), 0, 100);
   context_.player.MediaPlayer1().SetVolume(percent * 25 - 2500);
   context_.replies.Send(
-      Body({kBase, " vol set to <font color=#98ccff>", std::to_string(percent), "%"}));
+      Concat({kBase, " vol set to <font color=#98ccff>", std::to_string(percent), "%"}));
   return Flow::kGoOn;
 }
 
@@ -173,7 +167,7 @@ Flow Interpreter::SetVolume(const CommandLine& line) {
 // that the mode's own handling finds the player playing and starts no second song.
 Flow Interpreter::AutoRandomOn(const CommandLine&) {
   player::Player& p = context_.player;
-  const std::string reply = Body({kBase, " auto random <font color=#98ccff>on"});
+  const std::string reply = Concat({kBase, " auto random <font color=#98ccff>on"});
   if (p.MediaPlayer1().PlayState() == MediaEngine::kPlaying) {
     context_.replies.Send(reply);
     p.modes.Select(player::kRandom);
@@ -194,14 +188,14 @@ Flow Interpreter::AutoRandomOn(const CommandLine&) {
 }
 
 Flow Interpreter::AutoRandomOff(const CommandLine&) {
-  context_.replies.Send(Body({kBase, " auto random <font color=#98ccff>off"}));
+  context_.replies.Send(Concat({kBase, " auto random <font color=#98ccff>off"}));
   context_.player.modes.Select(player::kNormal);
   return Flow::kGoOn;
 }
 
 Flow Interpreter::ContinuousOn(const CommandLine&) {
   player::Player& p = context_.player;
-  const std::string reply = Body({kBase, " cont. <font color=#98ccff>on"});
+  const std::string reply = Concat({kBase, " cont. <font color=#98ccff>on"});
   if (p.MediaPlayer1().PlayState() == MediaEngine::kPlaying) {
     context_.replies.Send(reply);
     p.modes.Select(player::kContinuous);
@@ -218,7 +212,7 @@ Flow Interpreter::ContinuousOn(const CommandLine&) {
 }
 
 Flow Interpreter::ContinuousOff(const CommandLine&) {
-  context_.replies.Send(Body({kBase, " cont. <font color=#98ccff>off"}));
+  context_.replies.Send(Concat({kBase, " cont. <font color=#98ccff>off"}));
   context_.player.modes.Select(player::kNormal);
   return Flow::kGoOn;
 }
@@ -228,8 +222,8 @@ Flow Interpreter::TellPosition(const CommandLine&) {
   FixName();
   const player::Player& p = context_.player;
   context_.replies.Send(
-      Body({kBase, " pos.:<font color=#98ccff> <u>", p.Text1.text, "...</u> <font color=#aabbcc>",
-            p.Label2.caption, "/", p.Label3.caption}));
+      Concat({kBase, " pos.:<font color=#98ccff> <u>", p.Text1.text, "...</u> <font color=#aabbcc>",
+              p.Label2.caption, "/", p.Label3.caption}));
   return Flow::kGoOn;
 }
 
@@ -237,13 +231,13 @@ Flow Interpreter::TellCurrent(const CommandLine&) {
   if (NoSongs()) return Flow::kEnd;
   FixName();
   context_.replies.Send(
-      Body({kBase, " mp3:<font color=#98ccff> <u>", context_.player.Text1.text, "...</u> "}));
+      Concat({kBase, " mp3:<font color=#98ccff> <u>", context_.player.Text1.text, "...</u> "}));
   return Flow::kGoOn;
 }
 
 Flow Interpreter::TellLength(const CommandLine&) {
   context_.replies.Send(
-      Body({kBase, " length of song: <font color=#98ccff>", context_.player.Label3.caption}));
+      Concat({kBase, " length of song: <font color=#98ccff>", context_.player.Label3.caption}));
   return Flow::kGoOn;
 }
 

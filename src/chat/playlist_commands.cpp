@@ -14,32 +14,26 @@ namespace {
 
 using platform::MediaEngine;
 
-constexpr std::string_view kBase = "<font color=#aabbcc face=\"arial narrow\">";
-
-std::string Body(std::initializer_list<std::string_view> parts) {
-  std::string body;
-  for (const std::string_view part : parts)
-    body += part;
-  return body;
-}
+using aolwin::Concat;
+constexpr std::string_view kBase = aolwin::kBasePrefix;
 
 }  // namespace
 
 Flow Interpreter::TellSongCount(const CommandLine&) {
-  context_.replies.Send(Body({kBase, " num. of mp3s: <font color=#98ccff>",
-                              std::to_string(context_.player.File1.ListCount())}));
+  context_.replies.Send(Concat({kBase, " num. of mp3s: <font color=#98ccff>",
+                                std::to_string(context_.player.File1.ListCount())}));
   return Flow::kGoOn;
 }
 
 Flow Interpreter::TellDirectory(const CommandLine&) {
   context_.replies.Send(
-      Body({kBase, " dir. is <font color=#98ccff>", context_.player.txtdir.text}));
+      Concat({kBase, " dir. is <font color=#98ccff>", context_.player.txtdir.text}));
   return Flow::kGoOn;
 }
 
 Flow Interpreter::OpenDirectoryChooser(const CommandLine&) {
   context_.player.ShowForm2();
-  context_.replies.Send(Body({kBase, " setting dir."}));
+  context_.replies.Send(Concat({kBase, " setting dir."}));
   return Flow::kGoOn;
 }
 
@@ -54,14 +48,14 @@ Flow Interpreter::SetDirectory(const CommandLine& line) {
   if (!opened || p.File1.ListCount() == 0) {
     p.Form2.Dir1.SetPath(old);
     p.File1.SetPath(old);
-    context_.replies.Send(Body({kBase, " invald directory"}));
+    context_.replies.Send(Concat({kBase, " invald directory"}));
     return Flow::kEnd;
   }
   p.txtdir.text = wanted;
   p.FillPlayList();
   p.Form2.Dir1.SetPath(p.txtdir.text);
   platform::WriteIniValue("Dir", "Dir1", wanted, context_.shell.SettingsPath());
-  context_.replies.Send(Body({kBase, " directory set to ", line.arg}));
+  context_.replies.Send(Concat({kBase, " directory set to ", line.arg}));
   return Flow::kGoOn;
 }
 
@@ -84,16 +78,16 @@ Flow Interpreter::ViewSongs(const CommandLine&) {
   for (const std::string& name : p.File1.Items())
     p.Form3.List1.AddItem(name);
   p.ShowForm3();
-  context_.replies.Send(Body({kBase, " viewing <font color=#98ccff>",
-                              std::to_string(p.File1.ListCount()), " <font color=#aabbcc>mp3s"}));
+  context_.replies.Send(Concat({kBase, " viewing <font color=#98ccff>",
+                                std::to_string(p.File1.ListCount()), " <font color=#aabbcc>mp3s"}));
   return Flow::kGoOn;
 }
 
 Flow Interpreter::HideSongs(const CommandLine&) {
   player::Player& p = context_.player;
   p.HideForm3();
-  context_.replies.Send(Body({kBase, " hidding <font color=#98ccff>",
-                              std::to_string(p.File1.ListCount()), " <font color=#aabbcc>mp3s"}));
+  context_.replies.Send(Concat({kBase, " hidding <font color=#98ccff>",
+                                std::to_string(p.File1.ListCount()), " <font color=#aabbcc>mp3s"}));
   p.Form3.List1.Clear();
   return Flow::kGoOn;
 }
@@ -107,11 +101,11 @@ Flow Interpreter::DeleteSong(const CommandLine&) {
     if (wiped && context_.on_file_wiped) context_.on_file_wiped(p.OpenPath());
     p.File1.Refresh();
     context_.replies.Send(
-        Body({kBase, " ", p.Text1.text, wiped ? " deleted" : " could not be deleted"}));
+        Concat({kBase, " ", p.Text1.text, wiped ? " deleted" : " could not be deleted"}));
     return Flow::kGoOn;
   }
   p.ShowForm3();
-  context_.replies.Send(Body({kBase, " which to delete?"}));
+  context_.replies.Send(Concat({kBase, " which to delete?"}));
   p.File1.Refresh();
   return Flow::kGoOn;
 }

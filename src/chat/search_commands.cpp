@@ -10,16 +10,10 @@ namespace {
 
 using platform::MediaEngine;
 
-constexpr std::string_view kBase = "<font color=#aabbcc face=\"arial narrow\">";
+using aolwin::Concat;
+constexpr std::string_view kBase = aolwin::kBasePrefix;
 constexpr int kMostListed = 6;
 constexpr double kListPause_s = 0.6;
-
-std::string Body(std::initializer_list<std::string_view> parts) {
-  std::string body;
-  for (const std::string_view part : parts)
-    body += part;
-  return body;
-}
 
 // A song number is exactly the decimal form of a whole number from 1 to the count: no
 // sign, no leading zeros, no spaces ("3" is one, "03" and "3.0" are not).
@@ -44,18 +38,31 @@ void Interpreter::Search(std::string_view text) {
 }
 
 void Interpreter::SendPickPrompt(int hits) {
-  context_.replies.Send(Body({kBase, " type<font color=#98ccff> 'p 1 - ", std::to_string(hits),
-                              "'<font color=#aabbcc> or <font color=#98ccff> 'cancel' "}));
+  context_.replies.Send(Concat({kBase, " type<font color=#98ccff> 'p 1 - ", std::to_string(hits),
+                                "'<font color=#aabbcc> or <font color=#98ccff> 'cancel' "}));
 }
 
 // The hits are numbered in the room, a pause after each. The member may choose while the
 // list goes out; the choice empties the results, and the listing then stops.
 void Interpreter::SendResultLines() {
   for (int k = 0; k < List2.ListCount(); ++k) {
-    context_.replies.Send(Body({kBase, " ", std::to_string(k + 1), "]<font color=#98ccff> ",
-                                player::StripMp3(List2.List(k)), " "}));
+    context_.replies.Send(Concat({kBase, " ", std::to_string(k + 1), "]<font color=#98ccff> ",
+                                  player::StripMp3(List2.List(k)), " "}));
     context_.client.WaitSeconds(kListPause_s);
   }
+}
+
+// A search stops a song that plays; a paused one stays.
+void Interpreter::StopPlaying() {
+  MediaEngine& engine = context_.player.MediaPlayer1();
+  if (engine.PlayState() == MediaEngine::kPlaying) engine.Stop();
+}
+
+bool Interpreter::PlaySongNumber(std::string_view text) {
+  player::Player& p = context_.player;
+  const int n = SongNumber(text, p.File1.ListCount());
+  if (n != 0) p.PlayMP3(p.File1.List(n - 1));
+  return n != 0;
 }
 
 Flow Interpreter::PlayOrSearch(const CommandLine& line) {
@@ -63,12 +70,9 @@ Flow Interpreter::PlayOrSearch(const CommandLine& line) {
   Chat2.ScanOff();
   Chat3.ScanOff();
   if (NoSongs()) return Flow::kEnd;
-  if (p.MediaPlayer1().PlayState() == MediaEngine::kPlaying) p.MediaPlayer1().Stop();
+  StopPlaying();
   Label20.caption = std::string(line.arg);
-  if (const int n = SongNumber(line.arg, p.File1.ListCount()); n != 0) {
-    p.PlayMP3(p.File1.List(n - 1));
-    return Flow::kEnd;
-  }
+  if (PlaySongNumber(line.arg)) return Flow::kEnd;
   Search(line.arg);
   const int hits = List2.ListCount();
   if (hits == 1) {
@@ -80,23 +84,23 @@ Flow Interpreter::PlayOrSearch(const CommandLine& line) {
   }
   if (hits == 0) {
     context_.replies.Send(
-        Body({kBase, " no mp3 for with the string <font color=#98ccff>", line.arg}));
+        Concat({kBase, " no mp3 for with the string <font color=#98ccff>", line.arg}));
     return Flow::kEnd;
   }
   Chat2.ScanOn();
   Chat1.ScanOff();
   if (hits > kMostListed) {
     context_.client.WaitSeconds(0.7);
-    context_.replies.Send(Body({kBase, " ", std::to_string(hits),
-                                " mp3s found what to do?<font color=#98ccff> 'scroll'<font "
-                                "color=#aabbcc> <font color=#98ccff> 'view' <font "
-                                "color=#aabbcc>or<font color=#98ccff> 'cancel'"}));
+    context_.replies.Send(Concat({kBase, " ", std::to_string(hits),
+                                  " mp3s found what to do?<font color=#98ccff> 'scroll'<font "
+                                  "color=#aabbcc> <font color=#98ccff> 'view' <font "
+                                  "color=#aabbcc>or<font color=#98ccff> 'cancel'"}));
     return Flow::kGoOn;
   }
-  context_.replies.Send(Body({kBase, " <font color=#98ccff>", std::to_string(hits),
-                              "<font color=#aabbcc> mp3s found with the string <font "
-                              "color=#98ccff> ",
-                              line.arg}));
+  context_.replies.Send(Concat({kBase, " <font color=#98ccff>", std::to_string(hits),
+                                "<font color=#aabbcc> mp3s found with the string <font "
+                                "color=#98ccff> ",
+                                line.arg}));
   context_.client.WaitSeconds(kListPause_s);
   SendResultLines();
   if (List2.ListCount() != 0) SendPickPrompt(hits);
@@ -106,11 +110,8 @@ Flow Interpreter::PlayOrSearch(const CommandLine& line) {
 Flow Interpreter::RandomOrSearch(const CommandLine& line) {
   player::Player& p = context_.player;
   if (NoSongs()) return Flow::kEnd;
-  if (p.MediaPlayer1().PlayState() == MediaEngine::kPlaying) p.MediaPlayer1().Stop();
-  if (const int n = SongNumber(line.arg, p.File1.ListCount()); n != 0) {
-    p.PlayMP3(p.File1.List(n - 1));
-    return Flow::kEnd;
-  }
+  StopPlaying();
+  if (PlaySongNumber(line.arg)) return Flow::kEnd;
   Search(line.arg);
   const int hits = List2.ListCount();
   if (hits == 1) {
@@ -119,7 +120,7 @@ Flow Interpreter::RandomOrSearch(const CommandLine& line) {
     return Flow::kEnd;
   }
   if (hits == 0) {
-    context_.replies.Send(Body({kBase, " no mp3 found for: <font color=#98ccff>", line.arg}));
+    context_.replies.Send(Concat({kBase, " no mp3 found for: <font color=#98ccff>", line.arg}));
     List2.Clear();
     return Flow::kEnd;
   }
@@ -129,8 +130,8 @@ Flow Interpreter::RandomOrSearch(const CommandLine& line) {
   p.Label4.caption = p.Text1.text;
   if (!p.Text1.text.empty()) {
     p.OpenEntry(hit);
-    context_.replies.Send(Body({kBase, " random: <b>", std::to_string(p.List4.ListIndex() + 1),
-                                "</b> › <font color=#98ccff><u>", p.Label4.caption, "...</u>"}));
+    context_.replies.Send(Concat({kBase, " random: <b>", std::to_string(p.List4.ListIndex() + 1),
+                                  "</b> › <font color=#98ccff><u>", p.Label4.caption, "...</u>"}));
     p.CountPlay();
     List2.Clear();
   }
@@ -141,7 +142,7 @@ void Interpreter::EndPick(ChatScanner& picker) {
   Chat1.ScanOn();
   picker.ScanOff();
   List2.Clear();
-  context_.replies.Send(Body({kBase, " mp3: <font color=#98ccff>canceled"}));
+  context_.replies.Send(Concat({kBase, " mp3: <font color=#98ccff>canceled"}));
   context_.player.HideForm3();
 }
 
@@ -192,8 +193,8 @@ Flow Interpreter::PickViewed(const CommandLine& line) {
   const std::string file = p.Form3.List2.List(n - 1);
   p.OpenEntry(file);
   p.List4.SelectName(file);
-  context_.replies.Send(Body({kBase, " playing: <b>", std::to_string(p.List4.ListIndex() + 1),
-                              "</b> › <font color=#98ccff><u>", file, "...</u>"}));
+  context_.replies.Send(Concat({kBase, " playing: <b>", std::to_string(p.List4.ListIndex() + 1),
+                                "</b> › <font color=#98ccff><u>", file, "...</u>"}));
   p.Form3.List2.Clear();
   Chat3.ScanOff();
   Chat1.ScanOn();

@@ -5,15 +5,9 @@ namespace jelt::chat {
 
 namespace {
 
-constexpr std::string_view kBase = "<font color=#aabbcc face=\"arial narrow\">";
+using aolwin::Concat;
+constexpr std::string_view kBase = aolwin::kBasePrefix;
 constexpr double kTagLinePause_s = 0.5;
-
-std::string Body(std::initializer_list<std::string_view> parts) {
-  std::string body;
-  for (const std::string_view part : parts)
-    body += part;
-  return body;
-}
 
 }  // namespace
 
@@ -22,10 +16,10 @@ Flow Interpreter::TellTags(const CommandLine&) {
   id3tag::Id3Tags& tags = context_.tag_windows.Tags();
   const std::string path = context_.player.EntryPath(context_.player.List4.Text());
   if (tags.TagArtist(path).empty()) {
-    context_.replies.Send(Body({kBase, " no tags found"}));
+    context_.replies.Send(Concat({kBase, " no tags found"}));
     return Flow::kEnd;
   }
-  context_.replies.Send(Body({kBase, " song: <font color=#98ccff>", context_.player.Text1.text}));
+  context_.replies.Send(Concat({kBase, " song: <font color=#98ccff>", context_.player.Text1.text}));
   context_.client.WaitSeconds(kTagLinePause_s);
   using Getter = std::string (id3tag::Id3Tags::*)(const std::string&);
   const std::pair<std::string_view, Getter> rows[] = {
@@ -36,7 +30,7 @@ Flow Interpreter::TellTags(const CommandLine&) {
       {" comment: <font color=#98ccff>", &id3tag::Id3Tags::TagComment},
   };
   for (const auto& [label, getter] : rows) {
-    context_.replies.Send(Body({kBase, label, (tags.*getter)(path)}));
+    context_.replies.Send(Concat({kBase, label, (tags.*getter)(path)}));
     context_.client.WaitSeconds(kTagLinePause_s);
   }
   return Flow::kGoOn;
@@ -45,18 +39,18 @@ Flow Interpreter::TellTags(const CommandLine&) {
 Flow Interpreter::EditTags(const CommandLine&) {
   context_.tag_windows.ShowForm10();
   if (context_.player.List4.ListIndex() < 0) {
-    context_.replies.Send(Body({kBase, " no mp3 to get tags from"}));
+    context_.replies.Send(Concat({kBase, " no mp3 to get tags from"}));
     return Flow::kEnd;
   }
-  context_.replies.Send(Body({kBase, " editing id3 tags for <font color=#98ccff>",
-                              player::StripMp3(context_.player.List4.Text())}));
+  context_.replies.Send(Concat({kBase, " editing id3 tags for <font color=#98ccff>",
+                                player::StripMp3(context_.player.List4.Text())}));
   return Flow::kGoOn;
 }
 
 Flow Interpreter::ViewTags(const CommandLine&) {
   context_.tag_windows.ShowForm9();
-  context_.replies.Send(Body({kBase, " viewing id3 tags for <font color=#98ccff>",
-                              player::StripMp3(context_.player.List4.Text())}));
+  context_.replies.Send(Concat({kBase, " viewing id3 tags for <font color=#98ccff>",
+                                player::StripMp3(context_.player.List4.Text())}));
   return Flow::kGoOn;
 }
 
@@ -66,10 +60,10 @@ Flow Interpreter::RemoveTags(const CommandLine&) {
   const std::string path = context_.player.EntryPath(context_.player.List4.Text());
   const bool removed = context_.tag_windows.Tags().RemoveTag(path);
   if (removed && context_.on_tag_written) context_.on_tag_written(path);
-  context_.replies.Send(Body({kBase,
-                              removed ? " deleted id3 tags for <font color=#98ccff>"
-                                      : " could not delete id3 tags for <font color=#98ccff>",
-                              player::StripMp3(context_.player.List4.Text())}));
+  context_.replies.Send(Concat({kBase,
+                                removed ? " deleted id3 tags for <font color=#98ccff>"
+                                        : " could not delete id3 tags for <font color=#98ccff>",
+                                player::StripMp3(context_.player.List4.Text())}));
   return Flow::kGoOn;
 }
 

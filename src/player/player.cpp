@@ -12,17 +12,12 @@ namespace {
 
 using platform::MediaEngine;
 
-constexpr std::string_view kBase = "<font color=#aabbcc face=\"arial narrow\">";
+using aolwin::Concat;
+constexpr std::string_view kBase = aolwin::kBasePrefix;
 
 std::string SongLine(std::string_view word, int number, std::string_view separator,
                      std::string_view name, std::string_view after) {
-  std::string body(kBase);
-  body += word;
-  body += std::to_string(number);
-  body += separator;
-  body += name;
-  body += after;
-  return body;
+  return Concat({kBase, word, std::to_string(number), separator, name, after});
 }
 
 }  // namespace

@@ -37,6 +37,10 @@ class World {
   const WorldOptions& Options() const { return options_; }
 
  private:
+  World(const WorldOptions& options, VirtualClock* owned_clock);
+  World(const WorldOptions& options, platform::Clock& clock, platform::TimeSource& time,
+        std::unique_ptr<VirtualClock> owned_clock);
+
   std::unique_ptr<VirtualClock> virtual_clock_;
 
  public:
