@@ -14,9 +14,7 @@ class OptionGroup {
 
   int Selected() const { return selected_; }
   bool IsSelected(int index) const { return selected_ == index; }
-  const std::string& Caption(int index) const {
-    return captions_[static_cast<std::size_t>(index)];
-  }
+  const std::string& Caption(int index) const { return captions_[static_cast<std::size_t>(index)]; }
   int Count() const { return static_cast<int>(captions_.size()); }
 
   // Selects an option and unselects the others. Selecting one that is not yet selected,
