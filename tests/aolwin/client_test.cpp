@@ -132,6 +132,24 @@ TEST_F(ClientTest, AMenuThatNeverComesIsGivenUpOnInTime) {
   EXPECT_NEAR(world_.loop.Now() - before, Client::kMenuWait_s, 0.02);
 }
 
+TEST_F(ClientTest, AMessageBoxIsAnsweredWithTheSpaceBarOnItsOkButton) {
+  world_.client.ShowMessageBox("The room you requested is full.");
+  const Hwnd box = client_.FindTopWindow("#32770", "America Online");
+  ASSERT_NE(box, 0u);
+  const Hwnd first = client_.FindChild(box, "Static");
+  EXPECT_EQ(client_.ReadControlText(client_.FindNextChild(box, first, "Static")),
+            "The room you requested is full.");
+  const Hwnd ok = world_.desktop.FindWindowExA(box, 0, "Button", "OK");
+  client_.PostButtonPress(ok);
+  EXPECT_NE(client_.FindTopWindow("#32770", "America Online"), 0u);  // posted: not yet
+  client_.DoEvents();
+  EXPECT_EQ(client_.FindTopWindow("#32770", "America Online"), 0u);
+  world_.client.ShowMessageBox("again");
+  client_.SendButtonPress(world_.desktop.FindWindowExA(
+      client_.FindTopWindow("#32770", "America Online"), 0, "Button", "OK"));
+  EXPECT_EQ(client_.FindTopWindow("#32770", "America Online"), 0u);
+}
+
 TEST_F(ClientTest, LinksAreTypedIntoTheLinkBox) {
   client_.OpenClientLink("aol://2719:2-2-Mo Town");
   EXPECT_EQ(world_.client.Record(), std::vector<std::string>{"link aol://2719:2-2-Mo Town"});
