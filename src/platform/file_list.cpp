@@ -57,10 +57,41 @@ bool GlobMatch(std::string_view name, std::string_view pattern) {
   return p == pattern.size();
 }
 
+// Without "?", the pattern's literal runs match byte for byte: in UTF-8 a run that begins
+// with a whole character can only be found where a character begins. Each run between
+// stars is then found with one search, the first run at the front and the last at the end.
+bool StarMatch(std::string_view name, std::string_view pattern) {
+  const std::size_t first_star = pattern.find('*');
+  if (first_star == std::string_view::npos) return name == pattern;
+  const std::size_t last_star = pattern.rfind('*');
+  const std::string_view head = pattern.substr(0, first_star);
+  const std::string_view tail = pattern.substr(last_star + 1);
+  if (name.size() < head.size() + tail.size() || !name.starts_with(head) || !name.ends_with(tail))
+    return false;
+  name = name.substr(head.size(), name.size() - head.size() - tail.size());
+  pattern = pattern.substr(first_star + 1, last_star - first_star);
+  while (!pattern.empty()) {
+    const std::size_t star = pattern.find('*');
+    const std::string_view run = pattern.substr(0, star);
+    if (!run.empty()) {
+      const std::size_t at = name.find(run);
+      if (at == std::string_view::npos) return false;
+      name.remove_prefix(at + run.size());
+    }
+    pattern.remove_prefix(star + 1);
+  }
+  return true;
+}
+
+bool Matches(std::string_view name, std::string_view pattern) {
+  return pattern.find('?') == std::string_view::npos ? StarMatch(name, pattern)
+                                                     : GlobMatch(name, pattern);
+}
+
 }  // namespace
 
 bool FileNameMatches(std::string_view name, std::string_view pattern) {
-  return GlobMatch(LowerCase(name), LowerCase(pattern));
+  return Matches(LowerCase(name), LowerCase(pattern));
 }
 
 bool FileList::SetPath(std::string_view path) {
@@ -84,15 +115,21 @@ void FileList::Refresh() {
   while (const dirent* entry = ::readdir(dir.get())) {
     if (entry->d_name[0] == '.') continue;
     std::string lowered = LowerCase(entry->d_name);
-    if (!GlobMatch(lowered, pattern) || !IsRegularFile(path_, *entry)) continue;
+    if (!Matches(lowered, pattern) || !IsRegularFile(path_, *entry)) continue;
     entries.push_back({std::move(lowered), entry->d_name});
   }
-  std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-    return a.key != b.key ? a.key < b.key : a.name < b.name;
+  // The entries stay where they are and only pointers to them move while sorting.
+  std::vector<Entry*> order;
+  order.reserve(entries.size());
+  for (Entry& e : entries)
+    order.push_back(&e);
+  std::sort(order.begin(), order.end(), [](const Entry* a, const Entry* b) {
+    const int by_key = a->key.compare(b->key);
+    return by_key != 0 ? by_key < 0 : a->name < b->name;
   });
   names_.reserve(entries.size());
-  for (Entry& e : entries)
-    names_.push_back(std::move(e.name));
+  for (Entry* e : order)
+    names_.push_back(std::move(e->name));
 }
 
 const std::string& FileList::List(int index) const {
@@ -109,7 +146,8 @@ bool FileList::SetListIndex(int index) {
 bool FileList::SelectName(std::string_view name) {
   const std::string wanted = LowerCase(name);
   for (int i = 0; i < ListCount(); ++i) {
-    if (LowerCase(names_[static_cast<std::size_t>(i)]) == wanted) return SetListIndex(i);
+    const std::string& item = names_[static_cast<std::size_t>(i)];
+    if (item.size() == wanted.size() && LowerCase(item) == wanted) return SetListIndex(i);
   }
   return false;
 }

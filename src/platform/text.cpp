@@ -57,24 +57,26 @@ char32_t UpperChar(char32_t c) {
   }
 }
 
+// The text is copied whole and changed where a character maps to another: most names and
+// lines are plain ASCII, and the case mappings keep a character's length in bytes.
 template <typename Map>
 std::string MapChars(std::string_view utf8, Map map) {
-  std::string out;
-  out.reserve(utf8.size());
-  for (std::size_t at = 0; at < utf8.size();) {
-    const unsigned char byte = static_cast<unsigned char>(utf8[at]);
+  std::string out(utf8);
+  for (std::size_t at = 0; at < out.size();) {
+    const unsigned char byte = static_cast<unsigned char>(out[at]);
     if (byte < 0x80) {
-      out.push_back(static_cast<char>(map(byte)));
+      out[at] = static_cast<char>(map(byte));
       ++at;
       continue;
     }
     const std::size_t start = at;
-    const char32_t c = NextChar(utf8, at);
+    const char32_t c = NextChar(out, at);
     const char32_t mapped = map(c);
-    if (mapped == c) {
-      out.append(utf8.substr(start, at - start));  // keeps malformed bytes as they were
-    } else {
-      AppendUtf8(out, mapped);
+    if (mapped != c) {
+      std::string encoded;
+      AppendUtf8(encoded, mapped);
+      out.replace(start, at - start, encoded);
+      at = start + encoded.size();
     }
   }
   return out;
@@ -168,10 +170,16 @@ std::string Cp1252ToUtf8(std::string_view cp1252) {
 }
 
 std::string LowerCase(std::string_view utf8) {
-  return MapChars(utf8, LowerChar);
+  return MapChars(utf8, [](char32_t c) -> char32_t {
+    if (c < 0x80) return c >= U'A' && c <= U'Z' ? c + 32 : c;
+    return LowerChar(c);
+  });
 }
 std::string UpperCase(std::string_view utf8) {
-  return MapChars(utf8, UpperChar);
+  return MapChars(utf8, [](char32_t c) -> char32_t {
+    if (c < 0x80) return c >= U'a' && c <= U'z' ? c - 32 : c;
+    return UpperChar(c);
+  });
 }
 
 std::size_t CharCount(std::string_view utf8) {
