@@ -2,6 +2,22 @@
 
 namespace jelt::ui {
 
+namespace {
+
+// Marks a step as running for as long as it runs, however it ends.
+class StepFlag {
+ public:
+  explicit StepFlag(bool& flag) : flag_(flag) { flag_ = true; }
+  StepFlag(const StepFlag&) = delete;
+  StepFlag& operator=(const StepFlag&) = delete;
+  ~StepFlag() { flag_ = false; }
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
 Session::Session(sim::World& world, const app::Ports& ports) : world_(world), ports_(ports) {}
 
 Session::Session(sim::World& world, platform::UiHost& ui)
@@ -14,7 +30,12 @@ Session::~Session() {
 }
 
 void Session::Run(const std::function<void()>& step) {
+  if (running_step_) {
+    step();
+    return;
+  }
   try {
+    const StepFlag flag(running_step_);
     step();
   } catch (const platform::ProgramEnded&) {
     const bool restart = world_.process.TakeCopyRequest();

@@ -26,7 +26,9 @@ class Session {
   void StartProgram();
   // Lets the world's time pass, handling everything due, for this many seconds.
   void Wait(double seconds);
-  // Runs a piece of the program (a click, say) with its end handled.
+  // Runs a piece of the program (a click, say) with its end handled. A step run inside
+  // another one (a key that comes while the program waits) leaves the end to the outer
+  // step, whose part of the program is still on the stack and must unwind first.
   void Run(const std::function<void()>& step);
 
   bool ProgramRunning() const { return program_ != nullptr; }
@@ -40,6 +42,7 @@ class Session {
   sim::World& world_;
   app::Ports ports_;
   std::unique_ptr<app::Program> program_;
+  bool running_step_ = false;
 };
 
 }  // namespace jelt::ui
