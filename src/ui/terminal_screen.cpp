@@ -85,9 +85,11 @@ void TerminalScreen::SetHeader(StyledText header) {
   Flush(std::move(out));
 }
 
-void TerminalScreen::SetPanelLines(std::vector<StyledText> lines) {
+void TerminalScreen::SetPanelLines(std::vector<StyledText> lines,
+                                   std::optional<PanelPlace> cursor) {
   const int old_rows = PanelRows();
   panels_ = std::move(lines);
+  panel_cursor_ = cursor;
   if (!open_) return;
   if (PanelRows() != old_rows) {
     DrawAll();
@@ -171,8 +173,12 @@ void TerminalScreen::DrawBottom(std::string& out) const {
   out += ToAnsi(prefix);
   out += "\x1b[0m";
   out += bottom_editor_.text;
-  out +=
-      MoveTo(size_.rows, std::min(prefix_width + bottom_editor_.cursor_column + 1, size_.columns));
+  if (panel_cursor_ && panel_cursor_->line < PanelRows()) {
+    out += MoveTo(2 + panel_cursor_->line, std::min(panel_cursor_->column + 1, size_.columns));
+  } else {
+    out += MoveTo(size_.rows,
+                  std::min(prefix_width + bottom_editor_.cursor_column + 1, size_.columns));
+  }
   out += "\x1b[?25h";
 }
 

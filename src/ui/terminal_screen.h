@@ -10,6 +10,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,13 @@
 #include "ui/terminal_mode.h"
 
 namespace jelt::ui {
+
+// A place in the panel area: a line of it and a column on that line, both from 0.
+struct PanelPlace {
+  int line = 0;
+  int column = 0;
+  bool operator==(const PanelPlace&) const = default;
+};
 
 class TerminalScreen {
  public:
@@ -41,8 +49,11 @@ class TerminalScreen {
   int EditorColumns(const StyledText& prefix) const;
 
   void SetHeader(StyledText header);
-  // The panel area's lines; it never takes more than leaves the room two lines.
-  void SetPanelLines(std::vector<StyledText> lines);
+  // The panel area's lines; it never takes more than leaves the room two lines. With a
+  // cursor place, the cursor stands there (a box of a panel is being filled in) instead of
+  // on the bottom line.
+  void SetPanelLines(std::vector<StyledText> lines,
+                     std::optional<PanelPlace> cursor = std::nullopt);
   void AddRoomLine(StyledText line);
   // The bottom line: a prefix and what of the editor's line is in sight, with the cursor.
   void SetBottom(StyledText prefix, LineEditor::Window editor);
@@ -64,6 +75,7 @@ class TerminalScreen {
   TerminalSize size_;
   StyledText header_;
   std::vector<StyledText> panels_;
+  std::optional<PanelPlace> panel_cursor_;
   std::deque<StyledText> room_;
   StyledText bottom_prefix_;
   LineEditor::Window bottom_editor_;

@@ -40,6 +40,11 @@ std::string TerminalUi::InputBox(std::string_view prompt, std::string_view title
   return box.answer.value_or("");
 }
 
+void TerminalUi::FormsChanged() {
+  view_.RefreshPanels();
+  if (on_forms_changed) on_forms_changed();
+}
+
 void TerminalUi::ShowForm(platform::Form& form) {
   form.visible = true;
   form.minimised = false;

@@ -33,10 +33,13 @@ class TerminalUi final : public platform::UiHost {
   void MoveForm(platform::Form& form) override;
   platform::ScreenSize Screen() override { return kScreen; }
 
+  // A window came, went or changed its state.
+  std::function<void()> on_forms_changed;
+
  private:
   // Shows the box and handles events until it is answered.
   void RunBox(ModalBox& box);
-  void FormsChanged() { view_.RefreshPanels(); }
+  void FormsChanged();
 
   TerminalView& view_;
   platform::BasicEventLoop& loop_;

@@ -157,17 +157,28 @@ void TerminalView::AddPanel(TerminalPanel& panel) {
 }
 
 void TerminalView::RefreshPanels() {
-  if (focused_panel_ && !panels_[*focused_panel_]->Visible()) focused_panel_.reset();
+  const bool focus_gone = focused_panel_ && !panels_[*focused_panel_]->Visible();
+  if (focus_gone) focused_panel_.reset();
   std::vector<StyledText> lines;
+  std::optional<PanelPlace> cursor;
   const int columns = screen_.Size().columns;
   for (std::size_t i = 0; i < panels_.size(); ++i) {
     if (!panels_[i]->Visible()) continue;
-    for (StyledText& line : panels_[i]->Render(columns, focused_panel_ == i))
+    const bool focused = focused_panel_ == i;
+    const std::optional<PanelPlace> place = focused ? panels_[i]->Cursor(columns) : std::nullopt;
+    if (place) cursor = PanelPlace{static_cast<int>(lines.size()) + place->line, place->column};
+    for (StyledText& line : panels_[i]->Render(columns, focused))
       lines.push_back(std::move(line));
   }
-  if (lines == panel_lines_) return;
-  panel_lines_ = lines;
-  screen_.SetPanelLines(std::move(lines));
+  // The bottom line names the focused panel, and leaves out the prompt's text while the
+  // cursor is in a panel.
+  const bool bottom_changes = focus_gone || cursor.has_value() != panel_cursor_.has_value();
+  if (lines != panel_lines_ || cursor != panel_cursor_) {
+    panel_lines_ = lines;
+    panel_cursor_ = cursor;
+    screen_.SetPanelLines(std::move(lines), cursor);
+  }
+  if (bottom_changes) DrawBottom();
 }
 
 bool TerminalView::FocusPanel(std::string_view name) {
@@ -185,6 +196,18 @@ void TerminalView::FocusPanelAt(std::size_t index) {
   focused_panel_ = index;
   RefreshPanels();
   DrawBottom();
+}
+
+bool TerminalView::AnyPanelVisible() const {
+  return std::any_of(panels_.begin(), panels_.end(),
+                     [](const TerminalPanel* panel) { return panel->Visible(); });
+}
+
+std::vector<std::string> TerminalView::PanelNames() const {
+  std::vector<std::string> names;
+  for (const TerminalPanel* panel : panels_)
+    names.push_back(panel->Name());
+  return names;
 }
 
 TerminalPanel* TerminalView::FocusedPanel() const {
@@ -207,7 +230,8 @@ void TerminalView::DrawBottom() {
   if (const TerminalPanel* panel = FocusedPanel()) {
     StyledText prefix = Styled("[" + panel->Name() + "]", {std::nullopt, true});
     AppendStyled(prefix, "  Esc back to the prompt  ", kHintStyle);
-    screen_.SetBottom(prefix, prompt_.Visible(screen_.EditorColumns(prefix)));
+    screen_.SetBottom(prefix, panel_cursor_ ? LineEditor::Window{}
+                                            : prompt_.Visible(screen_.EditorColumns(prefix)));
     return;
   }
   const StyledText prefix = Styled(member_ + "› ", {kMemberNameColor, true});

@@ -54,6 +54,9 @@ class TerminalView {
   void RefreshPanels();
   // Gives the focus to the visible panel of that name; false when there is none.
   bool FocusPanel(std::string_view name);
+  bool AnyPanelVisible() const;
+  // The panels' names in the order they were added, the n-th taking the focus with F(n+1).
+  std::vector<std::string> PanelNames() const;
 
   // A line entered at the prompt (never empty).
   std::function<void(const std::string& line)> on_line;
@@ -77,6 +80,7 @@ class TerminalView {
   std::vector<TerminalPanel*> panels_;
   std::optional<std::size_t> focused_panel_;
   std::vector<StyledText> panel_lines_;
+  std::optional<PanelPlace> panel_cursor_;
 };
 
 }  // namespace jelt::ui

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "platform/process.h"
 #include "sim/virtual_clock.h"
+#include "ui/terminal_panel_refresher.h"
 
 namespace jelt::ui {
 namespace {
@@ -96,6 +99,61 @@ TEST_F(TerminalUiTest, FormsKeepTheirFlags) {
   EXPECT_TRUE(form.topmost);
   ui_.HideForm(form);
   EXPECT_FALSE(form.visible);
+}
+
+// A panel with a box being filled in on its second line, shown while `shown` holds.
+class BoxPanel final : public TerminalPanel {
+ public:
+  std::string Name() const override { return "box"; }
+  bool Visible() const override { return shown; }
+  std::vector<StyledText> Render(int, bool) const override {
+    ++renders;
+    return {{{"title", {}}}, {{"year: 1999", {}}}};
+  }
+  std::optional<PanelPlace> Cursor(int) const override { return PanelPlace{1, 10}; }
+  bool HandleKey(const Key&) override { return true; }
+
+  bool shown = true;
+  mutable int renders = 0;
+};
+
+// Where the last write left the terminal's cursor: its row and column.
+std::pair<int, int> CursorAfter(const std::string& written) {
+  static const std::regex kLastMove(R"(\x1b\[(\d+);(\d+)H\x1b\[\?25h$)");
+  std::smatch match;
+  if (!std::regex_search(written, match, kLastMove)) return {0, 0};
+  return {std::stoi(match[1]), std::stoi(match[2])};
+}
+
+TEST_F(TerminalUiTest, TheCursorStandsInAFocusedPanelsBoxAndComesBackWithEscape) {
+  BoxPanel panel;
+  view_.AddPanel(panel);
+  EXPECT_EQ(CursorAfter(written_).first, 24);
+  view_.HandleKey(FunctionKey(2));
+  // The panel area begins on the second row, under the header.
+  EXPECT_EQ(CursorAfter(written_), (std::pair{3, 11}));
+  view_.HandleKey(PlainKey(KeyCode::kEscape));
+  EXPECT_EQ(CursorAfter(written_).first, 24);
+}
+
+TEST_F(TerminalUiTest, PanelsAreLookedAtAFewTimesASecondOnlyWhileOneIsShown) {
+  BoxPanel panel;
+  view_.AddPanel(panel);
+  PanelRefresher refresher(view_, loop_);
+  refresher.Wake();
+  int before = panel.renders;
+  loop_.WaitUntil(1.1);
+  EXPECT_EQ(panel.renders - before, 4);
+  // With no panel shown nothing is left to wake the loop.
+  panel.shown = false;
+  loop_.WaitUntil(2);
+  EXPECT_EQ(loop_.PendingCount(), 0u);
+  // A panel that comes up wakes it again.
+  panel.shown = true;
+  refresher.Wake();
+  before = panel.renders;
+  loop_.WaitUntil(3.1);
+  EXPECT_EQ(panel.renders - before, 4);
 }
 
 }  // namespace
