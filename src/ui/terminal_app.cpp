@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <initializer_list>
 
 #include "platform/text.h"
 #include "ui/prompt_command.h"
@@ -51,6 +52,12 @@ TerminalApp::TerminalApp(sim::World& world, const HostPorts& ports, std::vector<
       screen_([fd = output_fd](std::string_view bytes) { WriteAll(fd, bytes); }),
       view_(screen_, member_),
       ui_(view_, world.loop),
+      player_panel_(session_),
+      playlist_panel_(session_),
+      directory_panel_(session_),
+      tag_viewer_panel_(session_),
+      tag_editor_panel_(session_),
+      refresher_(view_, world.loop),
       session_(world, app::Ports{.windows = world.desktop,
                                  .loop = world.loop,
                                  .clock = world.clock,
@@ -67,6 +74,7 @@ TerminalApp::TerminalApp(sim::World& world, const HostPorts& ports, std::vector<
 
 TerminalApp::~TerminalApp() {
   input_.reset();
+  ui_.on_forms_changed = nullptr;
   world_.client.on_transcript_line = nullptr;
   world_.client.on_message_box = nullptr;
   screen_.Close();
@@ -81,6 +89,11 @@ void TerminalApp::Wire() {
   view_.on_line = [this](const std::string& line) { OnLine(line); };
   view_.on_help = [this] { ShowHelp(); };
   view_.on_quit = [this] { Leave(Ending::kLeft); };
+  for (TerminalPanel* panel :
+       std::initializer_list<TerminalPanel*>{&player_panel_, &playlist_panel_, &directory_panel_,
+                                             &tag_viewer_panel_, &tag_editor_panel_})
+    view_.AddPanel(*panel);
+  ui_.on_forms_changed = [this] { refresher_.Wake(); };
 }
 
 void TerminalApp::StartInput() {
@@ -194,6 +207,12 @@ void TerminalApp::OnSessionEvent(const std::string& event) {
 void TerminalApp::ShowHelp() {
   for (const std::string& line : HelpLines(member_, people_))
     view_.ShowNotice(line);
+  std::string keys;
+  int key = 2;
+  for (const std::string& name : view_.PanelNames())
+    keys += (keys.empty() ? " F" : ", F") + std::to_string(key++) + " " + name;
+  view_.ShowNotice("Panels above the room:" + keys);
+  view_.ShowNotice("(or /panel NAME) take the keys, listed under the panel; Esc gives them back.");
 }
 
 void TerminalApp::ShowStatus(std::string_view state) {
