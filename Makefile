@@ -1,5 +1,6 @@
 # The two set-up commands. Both install what the build needs (only what is missing),
-# configure and build; `run` then starts jelt, `test` runs the whole suite twice:
+# configure and build; `run` then starts jelt (with sample music when no music directory
+# is stored yet), `test` runs the whole suite twice:
 # once plain and once under AddressSanitizer and UndefinedBehaviorSanitizer.
 
 JOBS := $(shell nproc 2>/dev/null || echo 2)
@@ -10,6 +11,7 @@ run:
 	@tools/install-deps.sh
 	@cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build build -j$(JOBS) --target jelt
+	@tools/make-sample-music.sh build/apps/jelt
 	@build/apps/jelt/jelt
 
 test:

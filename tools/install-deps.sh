@@ -9,6 +9,8 @@ packages=(
   libmpg123-dev
   libtag1-dev
   clang-format
+  # The sample music of `make run`.
+  lame python3
 )
 
 missing=()
