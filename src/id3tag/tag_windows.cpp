@@ -57,6 +57,10 @@ void TagEditor::Form_Load() {
 // Each setter rewrites the whole tag on top of the one before. The line says "tags set."
 // only when every field was written.
 void TagEditor::Command1_Click() {
+  if (setting_) return;
+  setting_ = true;
+  // The window may be closed during the wait below; it stays until this handler is done.
+  const std::shared_ptr<TagEditor> keep = shared_from_this();
   const std::string path = context_.song.path();
   Id3Tags& tags = context_.tags;
   bool written = tags.SetTagArtist(path, Text1.text);
@@ -90,18 +94,17 @@ std::vector<std::string> TagEditor::Lines() const {
 }
 
 template <typename Window>
-void TagWindows::Unload(std::unique_ptr<Window>& window) {
+void TagWindows::Unload(std::shared_ptr<Window>& window) {
   if (!window) return;
   context_.ui.HideForm(*window);
   // The window may be unloading itself from one of its own handlers: it goes once the
   // handler has returned.
-  std::shared_ptr<Window> going(window.release());
-  context_.client.Loop().Post([going] {});
+  context_.client.Loop().Post([going = std::move(window)] {});
 }
 
 TagViewer& TagWindows::ShowForm9() {
   if (!form9_) {
-    form9_ = std::make_unique<TagViewer>(context_);
+    form9_ = std::make_shared<TagViewer>(context_);
     form9_->unload = [this] { Unload(form9_); };
     form9_->Form_Load();
   }
@@ -111,7 +114,7 @@ TagViewer& TagWindows::ShowForm9() {
 
 TagEditor& TagWindows::ShowForm10() {
   if (!form10_) {
-    form10_ = std::make_unique<TagEditor>(context_);
+    form10_ = std::make_shared<TagEditor>(context_);
     form10_->unload = [this] { Unload(form10_); };
     form10_->Form_Load();
   }

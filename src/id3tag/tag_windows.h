@@ -35,7 +35,7 @@ struct TagWindowsContext {
   std::function<void(const std::string& path)> on_tag_written;
 };
 
-class TagViewer final : public platform::Form {
+class TagViewer final : public platform::Form, public std::enable_shared_from_this<TagViewer> {
  public:
   explicit TagViewer(TagWindowsContext& context);
 
@@ -59,7 +59,7 @@ class TagViewer final : public platform::Form {
   TagWindowsContext& context_;
 };
 
-class TagEditor final : public platform::Form {
+class TagEditor final : public platform::Form, public std::enable_shared_from_this<TagEditor> {
  public:
   explicit TagEditor(TagWindowsContext& context);
 
@@ -82,6 +82,8 @@ class TagEditor final : public platform::Form {
 
  private:
   TagWindowsContext& context_;
+  // Set Tags runs once at a time: a second press during its wait is not taken.
+  bool setting_ = false;
 };
 
 // Owns the two windows while they are loaded.
@@ -102,11 +104,11 @@ class TagWindows {
 
  private:
   template <typename Window>
-  void Unload(std::unique_ptr<Window>& window);
+  void Unload(std::shared_ptr<Window>& window);
 
   TagWindowsContext context_;
-  std::unique_ptr<TagViewer> form9_;
-  std::unique_ptr<TagEditor> form10_;
+  std::shared_ptr<TagViewer> form9_;
+  std::shared_ptr<TagEditor> form10_;
 };
 
 }  // namespace jelt::id3tag
