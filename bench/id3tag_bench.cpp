@@ -2,9 +2,11 @@
 // which reads the file's tag again (five reads per file), against TagLib reading the tag
 // once per file. The run ends with the ratios of the two; the target is at most 1.0.
 #include <benchmark/benchmark.h>
+
 #include <taglib/id3v1tag.h>
 #include <taglib/mpegfile.h>
 #include <taglib/tstring.h>
+#include "times_reporter.h"
 
 #include <cstdio>
 #include <map>
@@ -94,51 +96,27 @@ void TagLibId3v1Tag(benchmark::State& state) {
 BENCHMARK(Id3TagsFiveFields)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(TagLibId3v1Tag)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Shows the runs as usual and keeps each benchmark's times per iteration (the means, when
-// repetitions are asked for) for the ratios. CPU time, user and system, is the figure to go
-// by on a shared machine, where real time also counts the waits for a processor.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.error_occurred) continue;
-      const bool mean = run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean";
-      if (run.run_type == Run::RT_Iteration || mean) {
-        times_[run.run_name.function_name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-
-  void PrintRatios() const {
-    const auto ours = times_.find("Id3TagsFiveFields");
-    const auto theirs = times_.find("TagLibId3v1Tag");
-    if (ours == times_.end() || theirs == times_.end()) return;
-    const double real_ratio = ours->second.real_ms / theirs->second.real_ms;
-    const double cpu_ratio = ours->second.cpu_ms / theirs->second.cpu_ms;
-    std::printf("\n%d files, ours against TagLib (target: at most 1.0)\n", kFileCount);
-    std::printf("  CPU:  %.1f ms against %.1f ms, ratio %.3f: %s\n", ours->second.cpu_ms,
-                theirs->second.cpu_ms, cpu_ratio, cpu_ratio <= 1.0 ? "met" : "MISSED");
-    std::printf("  real: %.1f ms against %.1f ms, ratio %.3f\n", ours->second.real_ms,
-                theirs->second.real_ms, real_ratio);
-  }
-
- private:
-  struct Times {
-    double real_ms;
-    double cpu_ms;
-  };
-  std::map<std::string, Times> times_;
-};
+void PrintRatios(const jelt::bench::TimesReporter& reporter) {
+  const auto ours = reporter.Times("Id3TagsFiveFields");
+  const auto theirs = reporter.Times("TagLibId3v1Tag");
+  if (!ours || !theirs) return;
+  const double real_ratio = ours->real / theirs->real;
+  const double cpu_ratio = ours->cpu / theirs->cpu;
+  std::printf("\n%d files, ours against TagLib (target: at most 1.0)\n", kFileCount);
+  std::printf("  CPU:  %.1f ms against %.1f ms, ratio %.3f: %s\n", ours->cpu, theirs->cpu,
+              cpu_ratio, cpu_ratio <= 1.0 ? "met" : "MISSED");
+  std::printf("  real: %.1f ms against %.1f ms, ratio %.3f\n", ours->real, theirs->real,
+              real_ratio);
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter;
+  jelt::bench::TimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  reporter.PrintRatios();
+  PrintRatios(reporter);
   return 0;
 }

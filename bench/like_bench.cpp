@@ -9,7 +9,9 @@
 // byte for it, the matcher one UTF-8 character, so a few non-ASCII lines differ in result.
 // That does not change the work either side does.
 #include <benchmark/benchmark.h>
+
 #include <fnmatch.h>
+#include "times_reporter.h"
 
 #include <cstdio>
 #include <map>
@@ -114,55 +116,30 @@ void Fnmatch(benchmark::State& state) {
 BENCHMARK(Like)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(Fnmatch)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// Shows the runs as usual and keeps each benchmark's times per iteration (the means, when
-// repetitions are asked for) for the ratio. CPU time is the figure to go by on a shared
-// machine, where real time also counts the waits for a processor.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.error_occurred) continue;
-      const bool mean = run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean";
-      if (run.run_type == Run::RT_Iteration || mean) {
-        times_[run.run_name.function_name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-
-  void PrintRatio() const {
-    const auto ours = times_.find("Like");
-    const auto theirs = times_.find("Fnmatch");
-    if (ours == times_.end() || theirs == times_.end()) return;
-    const double ns_per_us_line = 1000.0 / static_cast<double>(Inputs().lines.size());
-    const double cpu_ratio = ours->second.cpu_us / theirs->second.cpu_us;
-    const double real_ratio = ours->second.real_us / theirs->second.real_us;
-    std::printf("\n%zu patterns, %zu lines, ours against fnmatch (target: at most 1.0)\n",
-                Inputs().patterns.size(), Inputs().lines.size());
-    std::printf("  CPU:  %.0f ns a line against %.0f ns, ratio %.3f: %s\n",
-                ours->second.cpu_us * ns_per_us_line, theirs->second.cpu_us * ns_per_us_line,
-                cpu_ratio, cpu_ratio <= 1.0 ? "met" : "MISSED");
-    std::printf("  real: %.0f ns a line against %.0f ns, ratio %.3f\n",
-                ours->second.real_us * ns_per_us_line, theirs->second.real_us * ns_per_us_line,
-                real_ratio);
-  }
-
- private:
-  struct Times {
-    double real_us;
-    double cpu_us;
-  };
-  std::map<std::string, Times> times_;
-};
+void PrintRatio(const jelt::bench::TimesReporter& reporter) {
+  const auto ours = reporter.Times("Like");
+  const auto theirs = reporter.Times("Fnmatch");
+  if (!ours || !theirs) return;
+  const double ns_per_us_line = 1000.0 / static_cast<double>(Inputs().lines.size());
+  const double cpu_ratio = ours->cpu / theirs->cpu;
+  const double real_ratio = ours->real / theirs->real;
+  std::printf("\n%zu patterns, %zu lines, ours against fnmatch (target: at most 1.0)\n",
+              Inputs().patterns.size(), Inputs().lines.size());
+  std::printf("  CPU:  %.0f ns a line against %.0f ns, ratio %.3f: %s\n",
+              ours->cpu * ns_per_us_line, theirs->cpu * ns_per_us_line, cpu_ratio,
+              cpu_ratio <= 1.0 ? "met" : "MISSED");
+  std::printf("  real: %.0f ns a line against %.0f ns, ratio %.3f\n", ours->real * ns_per_us_line,
+              theirs->real * ns_per_us_line, real_ratio);
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter;
+  jelt::bench::TimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  reporter.PrintRatio();
+  PrintRatio(reporter);
   return 0;
 }
