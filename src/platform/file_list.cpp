@@ -144,12 +144,8 @@ bool FileList::SetListIndex(int index) {
 }
 
 bool FileList::SelectName(std::string_view name) {
-  const std::string wanted = LowerCase(name);
-  for (int i = 0; i < ListCount(); ++i) {
-    const std::string& item = names_[static_cast<std::size_t>(i)];
-    if (item.size() == wanted.size() && LowerCase(item) == wanted) return SetListIndex(i);
-  }
-  return false;
+  const int index = IndexOfName(names_, name);
+  return index >= 0 && SetListIndex(index);
 }
 
 }  // namespace jelt::platform

@@ -27,14 +27,8 @@ bool ListBox::SetListIndex(int index) {
 }
 
 bool ListBox::SelectName(std::string_view name) {
-  const std::string wanted = LowerCase(name);
-  for (int i = 0; i < ListCount(); ++i) {
-    // Lower-casing keeps a text's length in bytes, so only items of the same length can
-    // be equal.
-    const std::string& item = items_[static_cast<std::size_t>(i)];
-    if (item.size() == wanted.size() && LowerCase(item) == wanted) return SetListIndex(i);
-  }
-  return false;
+  const int index = IndexOfName(items_, name);
+  return index >= 0 && SetListIndex(index);
 }
 
 }  // namespace jelt::platform

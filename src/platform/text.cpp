@@ -182,6 +182,18 @@ std::string UpperCase(std::string_view utf8) {
   });
 }
 
+int IndexOfName(const std::vector<std::string>& items, std::string_view name) {
+  const std::string wanted = LowerCase(name);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    // Lower-casing keeps a text's length in bytes, so only items of the same length can
+    // be equal.
+    if (items[i].size() == wanted.size() && LowerCase(items[i]) == wanted) {
+      return static_cast<int>(i);
+    }
+  }
+  return -1;
+}
+
 std::size_t CharCount(std::string_view utf8) {
   std::size_t count = 0;
   for (std::size_t at = 0; at < utf8.size(); ++count)

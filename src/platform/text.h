@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace jelt::platform {
 
@@ -17,6 +18,9 @@ std::string Cp1252ToUtf8(std::string_view cp1252);
 std::string LowerCase(std::string_view utf8);
 // The opposite of LowerCase, for the same letters.
 std::string UpperCase(std::string_view utf8);
+
+// The index of the first item equal to the name, letter case ignored; -1 when none.
+int IndexOfName(const std::vector<std::string>& items, std::string_view name);
 
 // The number of characters.
 std::size_t CharCount(std::string_view utf8);
