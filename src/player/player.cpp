@@ -1,9 +1,6 @@
 #include "player/player.h"
 
-#include <cmath>
-
 #include "platform/ini_file.h"
-#include "platform/number.h"
 #include "player/time_display.h"
 
 namespace jelt::player {
@@ -45,32 +42,26 @@ void Player::CountPlay() {
 }
 
 void Player::PlayMP3(std::string_view file_name) {
-  const std::string name(file_name);
-  OpenEntry(name);
-  Text3.text = EntryPath(name);
-  List4.SelectName(name);
-  Start(name, Word::kPlaying);
+  Start(file_name, Selects::kPlayList, Word::kPlaying);
 }
 
 void Player::PlayMP32(std::string_view file_name) {
-  const std::string name(file_name);
-  OpenEntry(name);
-  Text3.text = EntryPath(name);
-  Start(name, Word::kPlaying);
+  Start(file_name, Selects::kNothing, Word::kPlaying);
 }
 
 void Player::Play12MP3(std::string_view file_name) {
-  const std::string name(file_name);
-  OpenEntry(name);
-  Text3.text = EntryPath(name);
-  File1.SelectName(name);
-  List4.SelectName(name);
-  Start(name, Word::kRandom);
+  Start(file_name, Selects::kFileListThenPlayList, Word::kRandom);
 }
 
-// The steps the three procedures share once the song is open and selected.
-void Player::Start(std::string_view file_name, Word word) {
-  const std::string display = DisplayName(file_name);
+// The steps of the three procedures, in their order; they differ in what they select and
+// in the announcement's word.
+void Player::Start(std::string_view file_name, Selects selects, Word word) {
+  const std::string name(file_name);
+  OpenEntry(name);
+  Text3.text = open_path_;
+  if (selects == Selects::kFileListThenPlayList) File1.SelectName(name);
+  if (selects != Selects::kNothing) List4.SelectName(name);
+  const std::string display = DisplayName(name);
   StepPlayedCounter();
   Text1.text = display;
   Text4.text = display;
@@ -125,9 +116,8 @@ void Player::MediaPlayer1_OpenStateChange() {
 
 void Player::Timer1_Timer() {
   const double t = context_.engine.CurrentPosition();
-  const double minutes = std::floor(platform::RoundHalfEven(t) / 60.0);
-  const double seconds = t - 60.0 * minutes;
-  Label2.caption = minutes > 0 || seconds > 0 ? TimeText(t) : "00:00";
+  const TimeParts parts = SplitTime(t);
+  Label2.caption = parts.minutes > 0 || parts.seconds > 0 ? TimeText(t) : "00:00";
 }
 
 void Player::ModeChanged(int mode) {
@@ -137,7 +127,8 @@ void Player::ModeChanged(int mode) {
 }
 
 void Player::StartNextForContinuous() {
-  if (!List4.SetListIndex(List4.ListIndex() + 1) || List4.ListCount() == 0) {
+  // The selection fails on the last entry and in an empty list.
+  if (!List4.SetListIndex(List4.ListIndex() + 1)) {
     NoSongsForMode();
     return;
   }
@@ -145,7 +136,8 @@ void Player::StartNextForContinuous() {
 }
 
 void Player::StartRandomForRand() {
-  if (!List4.SetListIndex(context_.random.Below(List4.ListCount())) || List4.ListCount() == 0) {
+  // The selection fails in an empty list.
+  if (!List4.SetListIndex(context_.random.Below(List4.ListCount()))) {
     NoSongsForMode();
     return;
   }

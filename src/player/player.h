@@ -75,8 +75,9 @@ class Player : public PlayerState {
   void ShowForm2();
 
  private:
+  enum class Selects { kPlayList, kNothing, kFileListThenPlayList };
   enum class Word { kPlaying, kRandom };
-  void Start(std::string_view file_name, Word word);
+  void Start(std::string_view file_name, Selects selects, Word word);
   // A mode option was selected, by a person or by a command.
   void ModeChanged(int mode);
   void StartNextForContinuous();

@@ -20,10 +20,14 @@ std::string TwoDigits(double value) {
 
 }  // namespace
 
-std::string TimeText(double seconds) {
+TimeParts SplitTime(double seconds) {
   const double minutes = std::floor(platform::RoundHalfEven(seconds) / 60.0);
-  const double rest = seconds - 60.0 * minutes;
-  return TwoDigits(minutes) + ":" + TwoDigits(rest);
+  return {minutes, seconds - 60.0 * minutes};
+}
+
+std::string TimeText(double seconds) {
+  const TimeParts parts = SplitTime(seconds);
+  return TwoDigits(parts.minutes) + ":" + TwoDigits(parts.seconds);
 }
 
 }  // namespace jelt::player

@@ -7,6 +7,14 @@
 
 namespace jelt::player {
 
+// The two parts of the rule: whole minutes of the rounded time, and the seconds left of
+// the unrounded one.
+struct TimeParts {
+  double minutes;
+  double seconds;
+};
+TimeParts SplitTime(double seconds);
+
 std::string TimeText(double seconds);
 
 }  // namespace jelt::player
