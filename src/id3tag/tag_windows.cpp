@@ -102,24 +102,22 @@ void TagWindows::Unload(std::shared_ptr<Window>& window) {
   context_.client.Loop().Post([going = std::move(window)] {});
 }
 
-TagViewer& TagWindows::ShowForm9() {
-  if (!form9_) {
-    form9_ = std::make_shared<TagViewer>(context_);
-    form9_->unload = [this] { Unload(form9_); };
-    form9_->Form_Load();
+template <typename Window>
+Window& TagWindows::Show(std::shared_ptr<Window>& window) {
+  if (!window) {
+    window = std::make_shared<Window>(context_);
+    window->unload = [this, &window] { Unload(window); };
+    window->Form_Load();
   }
-  context_.ui.ShowForm(*form9_);
-  return *form9_;
+  context_.ui.ShowForm(*window);
+  return *window;
 }
 
+TagViewer& TagWindows::ShowForm9() {
+  return Show(form9_);
+}
 TagEditor& TagWindows::ShowForm10() {
-  if (!form10_) {
-    form10_ = std::make_shared<TagEditor>(context_);
-    form10_->unload = [this] { Unload(form10_); };
-    form10_->Form_Load();
-  }
-  context_.ui.ShowForm(*form10_);
-  return *form10_;
+  return Show(form10_);
 }
 
 }  // namespace jelt::id3tag

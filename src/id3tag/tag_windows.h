@@ -103,6 +103,9 @@ class TagWindows {
   Id3Tags& Tags() { return context_.tags; }
 
  private:
+  // Loads the window when it is not loaded, and shows it.
+  template <typename Window>
+  Window& Show(std::shared_ptr<Window>& window);
   template <typename Window>
   void Unload(std::shared_ptr<Window>& window);
 
