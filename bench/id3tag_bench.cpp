@@ -112,11 +112,5 @@ void PrintRatios(const jelt::bench::TimesReporter& reporter) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  jelt::bench::TimesReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  PrintRatios(reporter);
-  return 0;
+  return jelt::bench::RunBenchmarks(argc, argv, PrintRatios);
 }

@@ -135,11 +135,5 @@ void PrintRatio(const jelt::bench::TimesReporter& reporter) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  jelt::bench::TimesReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  PrintRatio(reporter);
-  return 0;
+  return jelt::bench::RunBenchmarks(argc, argv, PrintRatio);
 }

@@ -42,4 +42,15 @@ class TimesReporter : public benchmark::ConsoleReporter {
   std::map<std::string, BenchmarkTimes> times_;
 };
 
+// The main of a benchmark program that prints something of its own after the runs.
+inline int RunBenchmarks(int argc, char** argv, void (*after)(const TimesReporter& reporter)) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  TimesReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  after(reporter);
+  return 0;
+}
+
 }  // namespace jelt::bench
